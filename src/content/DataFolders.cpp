@@ -1,0 +1,85 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        content/DataFolders.cpp
+// Purpose:     The base and language folders and the choice of language
+///////////////////////////////////////////////////////////////////////////////
+
+#include "content/DataFolders.h"
+
+#include <wx/dir.h>
+#include <wx/file.h>
+#include <wx/filename.h>
+#include <wx/intl.h>
+
+wxString g_baseDir;
+wxString g_languageDir;
+
+namespace
+{
+
+const char DATA_FOLDER[] = "launcher_data";
+const char STRINGS_FILE[] = "strings.xml";
+const char FALLBACK_LANGUAGE[] = "en";
+
+} // anonymous namespace
+
+wxString JoinPath(const wxString& folder, const wxString& name)
+{
+    return folder + "/" + name;
+}
+
+wxString JoinPath(const wxString& base, const wxString& folder,
+                  const wxString& name)
+{
+    return base + "/" + folder + "/" + name;
+}
+
+wxString BaseDirFromExecutable(const wxString& executablePath)
+{
+    const wxFileName exe(executablePath, wxPATH_NATIVE);
+    return exe.GetPath(wxPATH_GET_VOLUME, wxPATH_NATIVE);
+}
+
+wxString ChooseStringsPath(const wxString& baseDir,
+                           const wxString& canonicalName,
+                           wxString* languageDir)
+{
+    wxString folder = JoinPath(baseDir, DATA_FOLDER, canonicalName);
+    if ( !wxDir::Exists(folder) )
+        folder = JoinPath(baseDir, DATA_FOLDER, canonicalName.Left(2));
+    if ( !wxDir::Exists(folder) )
+        folder = JoinPath(baseDir, DATA_FOLDER, FALLBACK_LANGUAGE);
+
+    wxString path = JoinPath(folder, STRINGS_FILE);
+    if ( !wxFile::Exists(path) )
+    {
+        // A chosen folder without its strings.xml falls straight back to the
+        // last resort; the two-letter folder is not tried again here.
+        folder = JoinPath(baseDir, DATA_FOLDER, FALLBACK_LANGUAGE);
+        path = JoinPath(folder, STRINGS_FILE);
+    }
+
+    *languageDir = folder;
+    return path;
+}
+
+wxString GetSystemCanonicalName()
+{
+    const int language = wxLocale::GetSystemLanguage();
+
+    // The toolkit refuses, with an assertion, to set up a locale for a
+    // language it does not know; such a language has no name anyway.
+    if ( language == wxLANGUAGE_UNKNOWN )
+        return wxString();
+
+    // The locale object serves only to name the language; it puts the
+    // previous locale back when it goes out of scope.
+    // A locale that could not be set up names nothing either.
+    wxLocale locale(language, wxLOCALE_LOAD_DEFAULT);
+    return locale.IsOk() ? locale.GetCanonicalName() : wxString();
+}
+
+wxString ResolveStringsPath()
+{
+    return ChooseStringsPath(g_baseDir, GetSystemCanonicalName(),
+                             &g_languageDir);
+}

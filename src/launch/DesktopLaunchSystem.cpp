@@ -1,0 +1,80 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        launch/DesktopLaunchSystem.cpp
+// Purpose:     The launcher's requests carried out by the running system
+///////////////////////////////////////////////////////////////////////////////
+
+#include "launch/LaunchSystem.h"
+
+#include "launch/LaunchTarget.h"
+#include "launch/ProcessStart.h"
+
+#include <wx/mimetype.h>
+#include <wx/process.h>
+#include <wx/utils.h>
+
+#include <memory>
+
+namespace
+{
+
+// Stands for the document in the open command, so that the document's own
+// name is never split, quoted or read as part of a command line.
+const char DOCUMENT_PLACEHOLDER[] = "LauncherDocumentPlaceholder";
+
+class DesktopLaunchSystem : public LaunchSystem
+{
+public:
+    virtual wxOperatingSystemId GetOperatingSystemId() const wxOVERRIDE
+    {
+        return wxPlatformInfo::Get().GetOperatingSystemId();
+    }
+
+    virtual long StartDetached(const wxArrayString& args) wxOVERRIDE
+    {
+        return StartDetachedProcess(args);
+    }
+
+    virtual bool ProcessExists(long pid) wxOVERRIDE
+    {
+        return wxProcess::Exists(pid);
+    }
+
+    virtual void OpenInBrowser(const wxString& target) wxOVERRIDE
+    {
+        wxLaunchDefaultBrowser(target, 0);
+    }
+
+    virtual OpenCommandResult GetOpenCommand(const wxString& extension,
+                                             const wxString& documentPath,
+                                             wxArrayString* args) wxOVERRIDE
+    {
+        // The toolkit takes an empty extension for a mistake of ours; no
+        // file type has one.
+        if ( extension.empty() )
+            return NO_FILE_TYPE;
+
+        std::unique_ptr<wxFileType> fileType(
+            wxTheMimeTypesManager->GetFileTypeFromExtension(extension));
+        if ( !fileType )
+            return NO_FILE_TYPE;
+
+        const wxString command = fileType->GetOpenCommand(DOCUMENT_PLACEHOLDER);
+        *args = MakeOpenArguments(command, DOCUMENT_PLACEHOLDER, documentPath);
+        return args->empty() ? NO_OPEN_COMMAND : OPEN_COMMAND_FOUND;
+    }
+
+    virtual wxString FindEditor() wxOVERRIDE
+    {
+        wxArrayString output, errors;
+        wxExecute("which gedit", output, errors, 0);
+        return output.empty() ? wxString() : output[0];
+    }
+};
+
+} // anonymous namespace
+
+LaunchSystem& GetDesktopLaunchSystem()
+{
+    static DesktopLaunchSystem s_system;
+    return s_system;
+}

@@ -1,0 +1,87 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        launch/ProcessStart_unix.cpp
+// Purpose:     Starting a program on its own on Unix systems
+///////////////////////////////////////////////////////////////////////////////
+
+#include "launch/ProcessStart.h"
+
+#include <wx/utils.h>
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <vector>
+
+namespace
+{
+
+// While it lives, the launcher's own standard streams read from and write to
+// the null device, so that a child started meanwhile inherits those instead
+// of pipes or a terminal that may go away with the launcher.
+class NullStandardStreams
+{
+public:
+    NullStandardStreams()
+    {
+        fflush(stdout);
+        fflush(stderr);
+
+        const int nullDevice = open("/dev/null", O_RDWR | O_CLOEXEC);
+        for ( int fd = 0; fd < STREAM_COUNT; ++fd )
+        {
+            m_saved[fd] = fcntl(fd, F_DUPFD_CLOEXEC, STREAM_COUNT);
+            if ( nullDevice != -1 )
+                dup2(nullDevice, fd);
+        }
+        if ( nullDevice != -1 )
+            close(nullDevice);
+    }
+
+    ~NullStandardStreams()
+    {
+        for ( int fd = 0; fd < STREAM_COUNT; ++fd )
+        {
+            if ( m_saved[fd] == -1 )
+            {
+                // It was not open before either.
+                close(fd);
+                continue;
+            }
+            dup2(m_saved[fd], fd);
+            close(m_saved[fd]);
+        }
+    }
+
+private:
+    enum { STREAM_COUNT = 3 };
+
+    int m_saved[STREAM_COUNT];
+
+    wxDECLARE_NO_COPY_CLASS(NullStandardStreams);
+};
+
+} // anonymous namespace
+
+long StartDetachedProcess(const wxArrayString& args)
+{
+    if ( args.empty() || args[0].empty() )
+        return 0;
+
+    std::vector<wxCharBuffer> buffers;
+    buffers.reserve(args.size());
+    std::vector<const char*> argv;
+    argv.reserve(args.size() + 1);
+    for ( size_t n = 0; n < args.size(); ++n )
+    {
+        buffers.push_back(args[n].fn_str());
+        argv.push_back(buffers.back().data());
+    }
+    argv.push_back(NULL);
+
+    NullStandardStreams nullStreams;
+
+    // Its own session: signals meant for the launcher's terminal or process
+    // group do not reach it.
+    return wxExecute(&argv[0], wxEXEC_ASYNC | wxEXEC_MAKE_GROUP_LEADER);
+}

@@ -1,0 +1,61 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        panel/EntryLayout.cpp
+// Purpose:     Where the entries and the texts of the panel stand
+///////////////////////////////////////////////////////////////////////////////
+
+#include "panel/EntryLayout.h"
+
+#include "panel/TextFit.h"
+
+int GetIconSpace(const LaunchEntry& entry)
+{
+    return entry.icon.IsOk() ? entry.icon.GetWidth() + ICON_GAP : 0;
+}
+
+int GetLabelLimit(const LaunchEntry& entry, int clientWidth)
+{
+    return clientWidth - LABEL_MARGIN - GetIconSpace(entry);
+}
+
+void LayOutEntries(LaunchEntry entries[], int count, int clientWidth,
+                   const TextMeasurer& labelMeasurer)
+{
+    int y = FIRST_ENTRY_Y;
+    for ( int i = 0; i < count; ++i )
+    {
+        LaunchEntry& entry = entries[i];
+        const int iconSpace = GetIconSpace(entry);
+        int rowHeight = entry.icon.IsOk() ? entry.icon.GetHeight() : 0;
+
+        const wxString label = FitTextToWidth(labelMeasurer, entry.label,
+                                              GetLabelLimit(entry,
+                                                            clientWidth));
+        int textWidth = 0, textHeight = 0;
+        labelMeasurer.GetTextExtent(label, &textWidth, &textHeight);
+        if ( textHeight > rowHeight )
+            rowHeight = textHeight;
+
+        entry.rect = wxRect(ENTRY_X, y,
+                            iconSpace + textWidth + 2 * ENTRY_PADDING,
+                            rowHeight + 2 * ENTRY_PADDING);
+        y += entry.rect.height + ENTRY_SPACING;
+    }
+}
+
+wxPoint GetLabelPosition(const LaunchEntry& entry, int textHeight)
+{
+    return wxPoint(entry.rect.x + ENTRY_PADDING + GetIconSpace(entry),
+                   entry.rect.y + (entry.rect.height / 2 - textHeight / 2));
+}
+
+wxRect GetHeadingBand(const wxSize& clientSize)
+{
+    return wxRect(clientSize.x - COLUMN_WIDTH, HEADING_Y, COLUMN_WIDTH,
+                  HEADING_HEIGHT);
+}
+
+wxRect GetBodyArea(const wxSize& clientSize)
+{
+    return wxRect(clientSize.x - COLUMN_WIDTH, BODY_Y, COLUMN_WIDTH,
+                  clientSize.y - BODY_Y);
+}

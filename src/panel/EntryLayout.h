@@ -1,0 +1,52 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        panel/EntryLayout.h
+// Purpose:     Where the entries and the texts of the panel stand
+///////////////////////////////////////////////////////////////////////////////
+
+#ifndef LAUNCHER_PANEL_ENTRYLAYOUT_H
+#define LAUNCHER_PANEL_ENTRYLAYOUT_H
+
+#include "panel/LaunchEntry.h"
+
+#include <wx/gdicmn.h>
+
+#include <vector>
+
+class TextMeasurer;
+
+// The fixed places of the panel, in client pixels.
+const int ENTRY_X = 30;
+const int FIRST_ENTRY_Y = 100;
+const int ENTRY_SPACING = 20;       // between two entry rectangles
+const int ENTRY_PADDING = 10;       // inside an entry, around its content
+const int ICON_GAP = 10;            // between an icon and its label
+const int LABEL_MARGIN = 465;       // client width less the label limit
+const int HIGHLIGHT_RADIUS = 10;
+const int MASTHEAD_X = 150;
+const int MASTHEAD_Y = 33;
+const int COLUMN_WIDTH = 395;       // the right-hand column, to the edge
+const int HEADING_Y = 105;
+const int HEADING_HEIGHT = 30;
+const int BODY_Y = 150;
+const int BODY_WRAP_WIDTH = 365;
+const int BODY_BOTTOM_MARGIN = 180; // client height less the body height
+
+// The room that an entry's icon takes beside its label: 0 without an icon.
+int GetIconSpace(const LaunchEntry& entry);
+
+// How wide an entry's label may be in a client area of this width.
+int GetLabelLimit(const LaunchEntry& entry, int clientWidth);
+
+// Sets the rectangles of the first count entries, stacked downwards, each
+// as large as its icon and its shortened label in the measurer's font.
+void LayOutEntries(LaunchEntry entries[], int count, int clientWidth,
+                   const TextMeasurer& labelMeasurer);
+
+// Where a label of this height stands in its entry.
+wxPoint GetLabelPosition(const LaunchEntry& entry, int textHeight);
+
+// The areas that show the selection: the heading band and the body area.
+wxRect GetHeadingBand(const wxSize& clientSize);
+wxRect GetBodyArea(const wxSize& clientSize);
+
+#endif // LAUNCHER_PANEL_ENTRYLAYOUT_H

@@ -1,0 +1,76 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        tests/support/GuiMain.cpp
+// Purpose:     Entry of the test programs that need a display: a real
+//              application object and event loop, and one hidden frame
+///////////////////////////////////////////////////////////////////////////////
+
+#include "GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+
+namespace
+{
+
+class TestApp : public wxApp
+{
+public:
+    virtual bool OnInit() wxOVERRIDE
+    {
+        wxImage::AddHandler(new wxPNGHandler);
+        return true;
+    }
+};
+
+} // anonymous namespace
+
+wxIMPLEMENT_APP_NO_MAIN(TestApp);
+
+wxFrame* GetTestFrame()
+{
+    static wxFrame* s_frame = NULL;
+    if ( !s_frame )
+    {
+        s_frame = new wxFrame(NULL, wxID_ANY, "tests", wxDefaultPosition,
+                              wxSize(947, 643),
+                              wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX |
+                              wxCLOSE_BOX | wxCLIP_CHILDREN);
+    }
+    return s_frame;
+}
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+
+    // Listing the tests needs no display.
+    if ( testing::GTEST_FLAG(list_tests) )
+        return RUN_ALL_TESTS();
+
+    if ( !wxEntryStart(argc, argv) )
+    {
+        fprintf(stderr, "the toolkit could not be initialised (no display?)\n");
+        return 1;
+    }
+    InstallAssertHandler();
+
+    int result = 1;
+    if ( wxTheApp->CallOnInit() )
+    {
+        LogCapture quiet;
+        wxEventLoop loop;
+        wxEventLoopActivator activate(&loop);
+        result = RUN_ALL_TESTS();
+
+        if ( wxWindow* frame = wxTheApp->GetTopWindow() )
+            frame->Destroy();
+        WaitFor([]() { return false; }, 50);
+        wxTheApp->OnExit();
+    }
+    wxEntryCleanup();
+    return result;
+}

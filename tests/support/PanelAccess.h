@@ -1,0 +1,53 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        tests/support/PanelAccess.h
+// Purpose:     The tests' view into a LauncherPanel
+///////////////////////////////////////////////////////////////////////////////
+
+#ifndef LAUNCHER_TESTS_PANELACCESS_H
+#define LAUNCHER_TESTS_PANELACCESS_H
+
+#include "panel/LauncherPanel.h"
+
+class LauncherPanelTestAccess
+{
+public:
+    explicit LauncherPanelTestAccess(LauncherPanel* panel) : m_panel(panel) { }
+
+    const wxImage& Background() const { return m_panel->m_background; }
+    const wxImage& Divider() const { return m_panel->m_divider; }
+    const wxFont& MastheadFont() const { return m_panel->m_mastheadFont; }
+    const wxFont& LabelFont() const { return m_panel->m_labelFont; }
+    const wxFont& HeadingFont() const { return m_panel->m_headingFont; }
+    const wxFont& BodyFont() const { return m_panel->m_bodyFont; }
+    const wxColour& TextColour() const { return m_panel->m_textColour; }
+    const wxColour& HighlightColour() const
+        { return m_panel->m_highlightColour; }
+    const wxBrush& HighlightBrush() const { return m_panel->m_highlightBrush; }
+    const wxCursor& HandCursor() const { return m_panel->m_handCursor; }
+
+    LaunchEntry& Entry(int n) { return m_panel->m_entries[n]; }
+    int EntryCount() const { return m_panel->m_entryCount; }
+    void SetEntryCount(int count) { m_panel->m_entryCount = count; }
+    int Selection() const { return m_panel->m_selection; }
+    long& Pid(int n) { return m_panel->m_pids[n]; }
+
+    bool LoadOptions() { return m_panel->LoadOptions(); }
+    bool AddEntry(const wxString& type, const wxString& iconPath,
+                  const wxString& label, const wxString& description,
+                  const wxString& data)
+    {
+        return m_panel->AddEntry(type, iconPath, label, description, data);
+    }
+    void LayoutOptions() { m_panel->LayoutOptions(); }
+    int HitTest(int x, int y) const { return m_panel->HitTest(x, y); }
+
+    void SetLaunchSystem(LaunchSystem* system)
+        { m_panel->m_launchSystem = system; }
+    void OnRepaint(const std::function<void (const wxRegion&)>& observer)
+        { m_panel->m_onRepaint = observer; }
+
+private:
+    LauncherPanel* m_panel;
+};
+
+#endif // LAUNCHER_TESTS_PANELACCESS_H
