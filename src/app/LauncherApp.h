@@ -20,7 +20,7 @@ public:
 
     // Fills the string table from the chosen language's strings.xml; false
     // when that file could not be read as XML.
-    bool LoadStringTable();
+    static bool LoadStringTable();
 
 private:
     // Holds the lock that keeps a second copy from starting.

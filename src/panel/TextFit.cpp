@@ -17,13 +17,22 @@ const char ELLIPSIS[] = "...";
 // the ellipsis.
 const int SHORTENING_MARGIN = 4;
 
-// The first index whose extent, plus extra, is greater than the limit, or
-// wxNOT_FOUND.
-// Never beyond the text, whatever the measurer returned.
-int FindFirstBeyond(const wxArrayInt& widths, size_t textLength,
-                    int extra, int limit)
+// A long text is measured in growing beginnings of this many characters
+// and more, so that the cost follows the width of a line and not the
+// length of the text.
+const size_t PREFIX_LENGTH = 256;
+
+// The last characters of a beginning may measure otherwise than they do in
+// the whole text (kerning with the next one, glyphs joined across the cut),
+// so they are not relied on.
+const size_t PREFIX_UNSURE_TAIL = 16;
+
+// The first index below count whose extent, plus extra, is greater than the
+// limit, or wxNOT_FOUND.
+int FindFirstBeyond(const wxArrayInt& widths, size_t count, int extra,
+                    int limit)
 {
-    const size_t count = std::min(widths.size(), textLength);
+    count = std::min(count, widths.size());
     for ( size_t i = 0; i < count; ++i )
     {
         if ( static_cast<long long>(widths[i]) + extra > limit )
@@ -32,24 +41,44 @@ int FindFirstBeyond(const wxArrayInt& widths, size_t textLength,
     return wxNOT_FOUND;
 }
 
-} // anonymous namespace
-
-wxString FitTextToWidth(const TextMeasurer& measurer, const wxString& text,
-                        int maxWidth)
+// The partial extents of as much of a text as it takes to find a character
+// whose extent is greater than the limit.
+struct PrefixExtents
 {
-    int width = 0, height = 0;
-    measurer.GetTextExtent(text, &width, &height);
-    if ( width <= maxWidth )
-        return text;
-
-    int ellipsisWidth = 0;
-    measurer.GetTextExtent(ELLIPSIS, &ellipsisWidth, &height);
-
     wxArrayInt widths;
-    measurer.GetPartialTextExtents(text, widths);
+    size_t usable;      // how many of the widths hold for the whole text
+    bool whole;         // whether the whole text was measured
+};
 
-    const int k = FindFirstBeyond(widths, text.length(), ellipsisWidth,
-                                  maxWidth);
+PrefixExtents MeasureUntilBeyond(const TextMeasurer& measurer,
+                                 const wxString& text, int limit)
+{
+    PrefixExtents extents;
+    const size_t length = text.length();
+    size_t measured = std::min(length, PREFIX_LENGTH);
+    for ( ;; )
+    {
+        extents.whole = measured == length;
+        extents.widths.Empty();
+        measurer.GetPartialTextExtents(extents.whole ? text
+                                                     : text.Left(measured),
+                                       extents.widths);
+        extents.usable = extents.whole ? length
+                                       : measured - PREFIX_UNSURE_TAIL;
+        if ( extents.whole ||
+             FindFirstBeyond(extents.widths, extents.usable, 0,
+                             limit) != wxNOT_FOUND )
+            return extents;
+
+        measured = std::min(length, 2 * measured);
+    }
+}
+
+wxString Shorten(const wxString& text, const wxArrayInt& widths,
+                 size_t count, int ellipsisWidth, int maxWidth)
+{
+    const int k = FindFirstBeyond(widths, std::min(count, text.length()),
+                                  ellipsisWidth, maxWidth);
     if ( k == wxNOT_FOUND )
         return text;
 
@@ -59,6 +88,40 @@ wxString FitTextToWidth(const TextMeasurer& measurer, const wxString& text,
         return ELLIPSIS;
 
     return text.Left(k - SHORTENING_MARGIN) + ELLIPSIS;
+}
+
+int GetEllipsisWidth(const TextMeasurer& measurer)
+{
+    int width = 0;
+    measurer.GetTextExtent(ELLIPSIS, &width, NULL);
+    return width;
+}
+
+} // anonymous namespace
+
+wxString FitTextToWidth(const TextMeasurer& measurer, const wxString& text,
+                        int maxWidth)
+{
+    if ( text.length() > PREFIX_LENGTH )
+    {
+        // A beginning that is wider than the limit proves the whole text
+        // too wide, and holds the place of the cut.
+        const PrefixExtents prefix = MeasureUntilBeyond(measurer, text,
+                                                        maxWidth);
+        if ( !prefix.whole )
+            return Shorten(text, prefix.widths, prefix.usable,
+                           GetEllipsisWidth(measurer), maxWidth);
+    }
+
+    int width = 0, height = 0;
+    measurer.GetTextExtent(text, &width, &height);
+    if ( width <= maxWidth )
+        return text;
+
+    const int ellipsisWidth = GetEllipsisWidth(measurer);
+    wxArrayInt widths;
+    measurer.GetPartialTextExtents(text, widths);
+    return Shorten(text, widths, text.length(), ellipsisWidth, maxWidth);
 }
 
 wxArrayString WrapText(const TextMeasurer& measurer, const wxString& text,
@@ -73,18 +136,32 @@ wxArrayString WrapText(const TextMeasurer& measurer, const wxString& text,
         return lines;
 
     const int budget = maxHeight / lineHeight;
-    wxArrayInt widths;
+    bool widthKnown = true;
     for ( int pass = 0; pass < budget; ++pass )
     {
-        if ( width <= maxWidth )
+        if ( widthKnown && width <= maxWidth )
         {
             lines.Add(remaining);
             break;
         }
 
-        widths.Empty();
-        measurer.GetPartialTextExtents(remaining, widths);
-        const int j = FindFirstBeyond(widths, remaining.length(), 0, maxWidth);
+        const PrefixExtents extents = MeasureUntilBeyond(measurer, remaining,
+                                                         maxWidth);
+        if ( extents.whole && !widthKnown )
+        {
+            // Short enough to have been measured whole: whether it fits is
+            // decided on its whole width, as for the first line.
+            measurer.GetTextExtent(remaining, &width, NULL);
+            widthKnown = true;
+            if ( width <= maxWidth )
+            {
+                lines.Add(remaining);
+                break;
+            }
+        }
+
+        const int j = FindFirstBeyond(extents.widths, extents.usable, 0,
+                                      maxWidth);
         if ( j == wxNOT_FOUND )
         {
             // Wider as a whole than any of its parts: no place to cut.
@@ -109,7 +186,12 @@ wxArrayString WrapText(const TextMeasurer& measurer, const wxString& text,
 
         lines.Add(remaining.Left(cut));
         remaining = remaining.Mid(cut);
-        measurer.GetTextExtent(remaining, &width, NULL);
+
+        // A last character wider than the limit goes on a line of its own;
+        // nothing is left for another line, not even an empty one.
+        if ( remaining.empty() )
+            break;
+        widthKnown = false;
     }
 
     return lines;

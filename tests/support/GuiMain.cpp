@@ -30,19 +30,6 @@ public:
 
 wxIMPLEMENT_APP_NO_MAIN(TestApp);
 
-wxFrame* GetTestFrame()
-{
-    static wxFrame* s_frame = NULL;
-    if ( !s_frame )
-    {
-        s_frame = new wxFrame(NULL, wxID_ANY, "tests", wxDefaultPosition,
-                              wxSize(947, 643),
-                              wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX |
-                              wxCLOSE_BOX | wxCLIP_CHILDREN);
-    }
-    return s_frame;
-}
-
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);

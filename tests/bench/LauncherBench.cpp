@@ -1,0 +1,205 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        tests/bench/LauncherBench.cpp
+// Purpose:     Timings of reading a large strings.xml and of painting, as
+//              medians over many runs
+///////////////////////////////////////////////////////////////////////////////
+
+#include "GuiTestSupport.h"
+#include "PanelAccess.h"
+
+#include "app/LauncherApp.h"
+#include "content/DataFolders.h"
+#include "content/StringTable.h"
+#include "panel/DCTextMeasurer.h"
+
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/filename.h>
+#include <wx/frame.h>
+#include <wx/init.h>
+#include <wx/stdpaths.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <sstream>
+#include <vector>
+
+namespace
+{
+
+// The median time of one run, in milliseconds.
+double Median(int runs, const std::function<void ()>& work)
+{
+    std::vector<double> times;
+    for ( int n = 0; n < runs; ++n )
+    {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        times.push_back(took.count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void Report(const char* what, double ms)
+{
+    printf("%-58s %10.3f ms\n", what, ms);
+}
+
+std::string LargeStringsXml(int strings, int options)
+{
+    std::ostringstream xml;
+    xml << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<launcher>\n";
+    for ( int n = 0; n < strings; ++n )
+        xml << "  <string id=\"key" << n << "\">Text number " << n
+            << " of the table</string>\n";
+    xml << "  <options>\n";
+    for ( int n = 0; n < options; ++n )
+        xml << "    <option><type>browser</type><icon>icons/none.png</icon>"
+               "<label>Entry " << n << "</label><description>About entry "
+            << n << "</description><data>http://example.org/" << n
+            << "</data></option>\n";
+    xml << "  </options>\n</launcher>\n";
+    return xml.str();
+}
+
+// Wrapping as it was first written: the remaining text measured whole at
+// every line. The figures compare its cost and its lines with WrapText's.
+wxArrayString WrapMeasuringWhole(const wxDC& dc, const wxString& text,
+                                 int maxWidth, int maxHeight)
+{
+    wxArrayString lines;
+    wxString remaining = text;
+    wxCoord width = 0, lineHeight = 0;
+    dc.GetTextExtent(remaining, &width, &lineHeight);
+    const int budget = lineHeight > 0 ? maxHeight / lineHeight : 0;
+    wxArrayInt widths;
+    for ( int pass = 0; pass < budget; ++pass )
+    {
+        if ( width <= maxWidth )
+        {
+            lines.Add(remaining);
+            break;
+        }
+        widths.Empty();
+        dc.GetPartialTextExtents(remaining, widths);
+        int j = 0;
+        while ( j < int(widths.size()) && widths[j] <= maxWidth )
+            ++j;
+        if ( j == int(widths.size()) )
+        {
+            lines.Add(remaining);
+            break;
+        }
+        int cut = j - 1;
+        for ( int p = j - 1; p >= 1; --p )
+        {
+            if ( remaining[p] == ' ' )
+            {
+                cut = p + 1;
+                break;
+            }
+        }
+        cut = std::max(cut, 1);
+        lines.Add(remaining.Left(cut));
+        remaining = remaining.Mid(cut);
+        dc.GetTextExtent(remaining, &width, NULL);
+    }
+    return lines;
+}
+
+void BenchLargeCatalogue()
+{
+    TempDir dir;
+    dir.WriteFile("launcher_data/en/strings.xml", LargeStringsXml(10000, 10000));
+    g_baseDir = dir.GetPath();
+
+    Report("load 10,000 strings (strings.xml of 10,000 + 10,000)",
+           Median(21, []() { LauncherApp::LoadStringTable(); }));
+    Report("build the panel (reads 10,000 options)",
+           Median(21, []()
+           {
+               LauncherPanel* panel = new LauncherPanel(GetTestFrame());
+               panel->Destroy();
+           }));
+    g_stringTable.clear();
+}
+
+void BenchPainting(const wxString& sampleBase)
+{
+    g_baseDir = sampleBase;
+    LauncherApp::LoadStringTable();
+
+    LauncherPanel* panel = new LauncherPanel(GetTestFrame());
+    LauncherPanelTestAccess access(panel);
+    const wxSize client = panel->GetClientSize();
+    printf("(client area %d x %d, %d entries)\n", client.x, client.y,
+           access.EntryCount());
+
+    wxBitmap bitmap(941, 615);
+    wxMemoryDC dc(bitmap);
+    Report("Render, sample content, nothing selected",
+           Median(101, [&]() { panel->Render(dc); }));
+
+    panel->SetSelection(0);
+    wxString longText;
+    while ( longText.length() < 20000 )
+        longText += "A long description keeps going with words of many sizes ";
+    longText.Truncate(20000);
+    access.Entry(0).description = longText;
+    Report("Render, first entry selected, 20,000-character body",
+           Median(21, [&]() { panel->Render(dc); }));
+
+    dc.SetFont(access.BodyFont());
+    wxArrayString lines;
+    Report("WrapText of that body (365 wide, 435 high)",
+           Median(21, [&]() { lines = WrapText(dc, longText, 365, 435); }));
+    printf("(%zu lines)\n", lines.size());
+
+    wxArrayString reference;
+    Report("the same, measuring the remaining text whole at every line",
+           Median(11, [&]()
+           {
+               reference = WrapMeasuringWhole(dc, longText, 365, 435);
+           }));
+    printf("(the lines are %s)\n",
+           reference == lines ? "the same" : "NOT the same");
+
+    dc.SelectObject(wxNullBitmap);
+    panel->Destroy();
+}
+
+} // anonymous namespace
+
+int main(int argc, char** argv)
+{
+    // The folder that holds the sample launcher_data, if not the source tree.
+    const wxString given = argc > 1 ? wxString(argv[1]) : wxString();
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = { argv[0], NULL };
+
+    wxApp::SetInstance(new wxApp);
+    if ( !wxEntryStart(toolkitArgc, toolkitArgv) || !wxTheApp->CallOnInit() )
+    {
+        fprintf(stderr, "the toolkit could not be initialised (no display?)\n");
+        return 1;
+    }
+    wxImage::AddHandler(new wxPNGHandler);
+
+    const wxString exeDir =
+        wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+    const wxString sampleBase = !given.empty() ? given : exeDir + "/../../..";
+
+    {
+        LogCapture quiet;
+        BenchLargeCatalogue();
+        BenchPainting(sampleBase);
+    }
+
+    GetTestFrame()->Destroy();
+    wxEntryCleanup();
+    return 0;
+}
