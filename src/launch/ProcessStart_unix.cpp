@@ -8,6 +8,7 @@
 #include <wx/utils.h>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <unistd.h>
 
@@ -61,6 +62,35 @@ private:
     wxDECLARE_NO_COPY_CLASS(NullStandardStreams);
 };
 
+// The toolkit's libraries have the launcher ignore SIGPIPE, and an ignored
+// signal stays ignored in a program started from it. While this lives,
+// SIGPIPE has its default action again, so that a started program gets it
+// as it would from a shell.
+class DefaultBrokenPipeAction
+{
+public:
+    DefaultBrokenPipeAction()
+    {
+        struct sigaction defaultAction;
+        sigemptyset(&defaultAction.sa_mask);
+        defaultAction.sa_flags = 0;
+        defaultAction.sa_handler = SIG_DFL;
+        m_restore = sigaction(SIGPIPE, &defaultAction, &m_previous) == 0;
+    }
+
+    ~DefaultBrokenPipeAction()
+    {
+        if ( m_restore )
+            sigaction(SIGPIPE, &m_previous, NULL);
+    }
+
+private:
+    struct sigaction m_previous;
+    bool m_restore;
+
+    wxDECLARE_NO_COPY_CLASS(DefaultBrokenPipeAction);
+};
+
 } // anonymous namespace
 
 long StartDetachedProcess(const wxArrayString& args)
@@ -80,6 +110,7 @@ long StartDetachedProcess(const wxArrayString& args)
     argv.push_back(NULL);
 
     NullStandardStreams nullStreams;
+    DefaultBrokenPipeAction brokenPipe;
 
     // Its own session: signals meant for the launcher's terminal or process
     // group do not reach it.

@@ -1,0 +1,104 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        tests/core/DataFoldersTest.cpp
+// Purpose:     Choosing the language folder and joining paths
+///////////////////////////////////////////////////////////////////////////////
+
+#include "content/DataFolders.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct LanguageCase
+{
+    const char* what;
+    // Files and, ending in "/", folders made below the base folder.
+    std::vector<const char*> layout;
+    const char* canonicalName;
+    // Both below the base folder.
+    const char* languageDir;
+    const char* stringsPath;
+};
+
+} // anonymous namespace
+
+TEST(DataFolders, ChooseStringsPathFollowsTheLanguageRule)
+{
+    const LanguageCase cases[] =
+    {
+        { "full name folder", { "launcher_data/fr_FR/strings.xml",
+                                "launcher_data/fr/strings.xml",
+                                "launcher_data/en/strings.xml" },
+          "fr_FR", "launcher_data/fr_FR", "launcher_data/fr_FR/strings.xml" },
+        { "only the two-letter folder", { "launcher_data/fr/strings.xml",
+                                          "launcher_data/en/strings.xml" },
+          "fr_FR", "launcher_data/fr", "launcher_data/fr/strings.xml" },
+        { "full name folder without strings.xml skips the two-letter one",
+          { "launcher_data/fr_FR/", "launcher_data/fr/strings.xml",
+            "launcher_data/en/strings.xml" },
+          "fr_FR", "launcher_data/en", "launcher_data/en/strings.xml" },
+        { "neither language folder", { "launcher_data/en/strings.xml" },
+          "fr_FR", "launcher_data/en", "launcher_data/en/strings.xml" },
+        { "neither, and no en either", { "launcher_data/de/strings.xml" },
+          "fr_FR", "launcher_data/en", "launcher_data/en/strings.xml" },
+        { "short name without its folder", { "launcher_data/en/strings.xml",
+                                             "launcher_data/f/" },
+          "fr", "launcher_data/en", "launcher_data/en/strings.xml" },
+        { "one-letter name with its folder", { "launcher_data/x/strings.xml" },
+          "x", "launcher_data/x", "launcher_data/x/strings.xml" },
+        { "empty name, strings.xml in launcher_data",
+          { "launcher_data/strings.xml", "launcher_data/en/strings.xml" },
+          "", "launcher_data/", "launcher_data//strings.xml" },
+        { "empty name without it", { "launcher_data/en/strings.xml" },
+          "", "launcher_data/en", "launcher_data/en/strings.xml" },
+        { "no launcher_data at all", { "other/en/strings.xml" },
+          "fr_FR", "launcher_data/en", "launcher_data/en/strings.xml" },
+        { "folder names are case-sensitive", { "launcher_data/FR/strings.xml",
+                                               "launcher_data/fr_fr/strings.xml" },
+          "fr_FR", "launcher_data/en", "launcher_data/en/strings.xml" },
+    };
+
+    for ( const LanguageCase& c : cases )
+    {
+        SCOPED_TRACE(c.what);
+        TempDir base;
+        for ( const char* entry : c.layout )
+        {
+            const wxString relative(entry);
+            if ( relative.EndsWith("/") )
+                base.MakeDir(relative);
+            else
+                base.WriteFile(relative, "<strings/>");
+        }
+
+        wxString languageDir = "unchanged";
+        const wxString path = ChooseStringsPath(base.GetPath(),
+                                                c.canonicalName, &languageDir);
+        EXPECT_EQ(base.Path(c.languageDir), languageDir);
+        EXPECT_EQ(base.Path(c.stringsPath), path);
+    }
+}
+
+TEST(DataFolders, PathsAreJoinedAsGiven)
+{
+    EXPECT_EQ("a/b", JoinPath("a", "b"));
+    EXPECT_EQ("a//b", JoinPath("a/", "b"));
+    EXPECT_EQ("/b", JoinPath("", "b"));
+    EXPECT_EQ("dir/", JoinPath("dir", ""));
+    EXPECT_EQ("dir//abs/icon.png", JoinPath("dir", "/abs/icon.png"));
+    EXPECT_EQ("C:\\base/launcher_data/en",
+              JoinPath("C:\\base", "launcher_data", "en"));
+    EXPECT_EQ("/b/launcher_data/", JoinPath("/b", "launcher_data", ""));
+}
+
+TEST(DataFolders, BaseDirIsTheExecutablesFolderWithoutTrailingSeparator)
+{
+    EXPECT_EQ("/opt/launcher", BaseDirFromExecutable("/opt/launcher/launcher"));
+    EXPECT_EQ("/a b/c", BaseDirFromExecutable("/a b/c/launcher"));
+    EXPECT_EQ("/opt/x/..", BaseDirFromExecutable("/opt/x/../launcher"));
+    EXPECT_EQ("bin", BaseDirFromExecutable("bin/launcher"));
+    EXPECT_EQ("", BaseDirFromExecutable("launcher"));
+}

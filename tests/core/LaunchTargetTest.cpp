@@ -1,0 +1,176 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        tests/core/LaunchTargetTest.cpp
+// Purpose:     What an entry launches: kind, address, target path,
+//              extension and the arguments of an open command
+///////////////////////////////////////////////////////////////////////////////
+
+#include "launch/LaunchTarget.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/filefn.h>
+#include <wx/utils.h>
+
+namespace
+{
+
+typedef std::vector<wxString> Args;
+
+const char PLACEHOLDER[] = "LauncherDocumentPlaceholder";
+
+} // anonymous namespace
+
+TEST(LaunchTarget, KindOfTheTypeInAnyLetterCase)
+{
+    const std::pair<const char*, LaunchKind> cases[] =
+    {
+        { "executable", LAUNCH_PROGRAM }, { "EXECUTABLE", LAUNCH_PROGRAM },
+        { "Executable", LAUNCH_PROGRAM }, { "browser", LAUNCH_BROWSER },
+        { "BrOwSeR", LAUNCH_BROWSER }, { "mimelookup", LAUNCH_DOCUMENT },
+        { "MimeLookup", LAUNCH_DOCUMENT }, { "", LAUNCH_NONE },
+        { "exe", LAUNCH_NONE }, { " browser", LAUNCH_NONE },
+        { "browser ", LAUNCH_NONE }, { "Undefined Property", LAUNCH_NONE },
+    };
+    for ( const auto& c : cases )
+        EXPECT_EQ(c.second, GetLaunchKind(c.first)) << c.first;
+}
+
+TEST(LaunchTarget, AddressKindByExactPrefix)
+{
+    const std::pair<const char*, AddressKind> cases[] =
+    {
+        { "file:///tmp/page.html", ADDRESS_LOCAL_PAGE },
+        { "file://pages/index.html", ADDRESS_LOCAL_PAGE },
+        { "file://", ADDRESS_LOCAL_PAGE },
+        { "http://example.invalid/a?b=c#d", ADDRESS_WEB },
+        { "http://", ADDRESS_WEB },
+        { "https://example.invalid/", ADDRESS_UNSUPPORTED },
+        { "FILE:///tmp/page.html", ADDRESS_UNSUPPORTED },
+        { "HTTP://example.invalid", ADDRESS_UNSUPPORTED },
+        { "Http://example.invalid", ADDRESS_UNSUPPORTED },
+        { " http://example.invalid", ADDRESS_UNSUPPORTED },
+        { "http:/", ADDRESS_UNSUPPORTED },
+        { "file:/", ADDRESS_UNSUPPORTED },
+        { "ftp://host/x", ADDRESS_UNSUPPORTED },
+        { "www.example.invalid", ADDRESS_UNSUPPORTED },
+        { "", ADDRESS_UNSUPPORTED },
+    };
+    for ( const auto& c : cases )
+        EXPECT_EQ(c.second, GetAddressKind(c.first)) << c.first;
+}
+
+TEST(LaunchTarget, EveryFileSchemeIsRemoved)
+{
+    const std::pair<const char*, const char*> cases[] =
+    {
+        { "file:///tmp/page.html", "/tmp/page.html" },
+        { "file://pages/index.html", "pages/index.html" },
+        { "file://pages/file://index.html", "pages/index.html" },
+        { "file://file://x", "x" },
+        { "file://", "" },
+        { "FILE://x/file://y", "FILE://x/y" },
+        { "page.html", "page.html" },
+    };
+    for ( const auto& c : cases )
+        EXPECT_EQ(c.second, StripFileScheme(c.first)) << c.first;
+}
+
+TEST(LaunchTarget, RelativeTargetsResolveAgainstTheLanguageFolder)
+{
+    const wxString dir = "/base/launcher_data/en";
+    const std::pair<const char*, wxString> cases[] =
+    {
+        { "bin/app", dir + "/bin/app" },
+        { "my documents/a b.txt", dir + "/my documents/a b.txt" },
+        { "./a/./b", dir + "/a/b" },
+        { "a/../b", dir + "/b" },
+        { "../shared/x.pdf", "/base/launcher_data/shared/x.pdf" },
+        { "../../x", "/base/x" },
+        // Absolute targets keep every part as written.
+        { "/abs/./x/../y", "/abs/./x/../y" },
+        { "/opt/app", "/opt/app" },
+    };
+    for ( const auto& c : cases )
+        EXPECT_EQ(c.second, ResolveTargetPath(c.first, dir)) << c.first;
+
+    // The language folder of an empty language name ends in "/".
+    EXPECT_EQ("/base/launcher_data/a.txt",
+              ResolveTargetPath("a.txt", "/base/launcher_data/"));
+    // A home folder shorthand is the user's.
+    EXPECT_EQ(wxGetHomeDir() + "/x", ResolveTargetPath("~/x", dir));
+}
+
+TEST(LaunchTarget, ExtensionsAndTheEditorFallback)
+{
+    const std::pair<const char*, const char*> cases[] =
+    {
+        { "/a/b.txt", "txt" }, { "/a/b.TXT", "TXT" }, { "/a/b", "" },
+        { "/a.d/b", "" }, { "/a/b.tar.gz", "gz" }, { "/a/b c.Pdf", "Pdf" },
+    };
+    for ( const auto& c : cases )
+        EXPECT_EQ(c.second, GetPathExtension(c.first)) << c.first;
+
+    EXPECT_TRUE(IsLinuxSystem(wxOS_UNIX_LINUX));
+    for ( wxOperatingSystemId other : { wxOS_WINDOWS_NT, wxOS_MAC_OSX_DARWIN,
+                                        wxOS_UNIX_FREEBSD, wxOS_UNKNOWN } )
+    {
+        EXPECT_FALSE(IsLinuxSystem(other));
+        EXPECT_FALSE(WantsEditorFallback(other, "txt"));
+    }
+    for ( const char* extension : { "txt", "TXT", "Txt" } )
+        EXPECT_TRUE(WantsEditorFallback(wxOS_UNIX_LINUX, extension));
+    for ( const char* extension : { "", "text", "txt ", "pdf", "tx" } )
+        EXPECT_FALSE(WantsEditorFallback(wxOS_UNIX_LINUX, extension));
+}
+
+TEST(LaunchTarget, TheDocumentIsAlwaysOneArgumentAsWritten)
+{
+    const std::pair<const char*, Args> commands[] =
+    {
+        { "xdg-open LauncherDocumentPlaceholder", { "xdg-open", "DOC" } },
+        { "\"/opt/my editor/bin\" --flag LauncherDocumentPlaceholder",
+          { "/opt/my editor/bin", "--flag", "DOC" } },
+        { "gedit 'LauncherDocumentPlaceholder'", { "gedit", "DOC" } },
+        { "app \"LauncherDocumentPlaceholder\" -x", { "app", "DOC", "-x" } },
+        { "app --file=LauncherDocumentPlaceholder", { "app", "--file=DOC" } },
+        { "sh -c 'echo $HOME `id`' LauncherDocumentPlaceholder",
+          { "sh", "-c", "echo $HOME `id`", "DOC" } },
+        { "viewer   LauncherDocumentPlaceholder  ", { "viewer", "DOC" } },
+        { "", { } },
+    };
+    const char* const documents[] =
+    {
+        "/tmp/plain.txt",
+        "/tmp/my file.txt",
+        "/tmp/it's \"quoted\".txt",
+        "/tmp/a;rm -rf x.txt",
+        "/tmp/$(touch x).txt",
+        "/tmp/`touch x`.txt",
+        "/tmp/line\nfeed.txt",
+        "/tmp/back\\slash .txt",
+        "/tmp/%s %d%%.txt",
+        "/tmp/LauncherDocumentPlaceholder.txt",
+        "-n.txt",
+        "",
+        "/tmp/caf\xC3\xA9.txt",
+    };
+
+    for ( const auto& command : commands )
+    {
+        for ( const char* documentText : documents )
+        {
+            const wxString document = wxString::FromUTF8(documentText);
+            Args expected = command.second;
+            for ( wxString& arg : expected )
+                arg.Replace("DOC", document);
+
+            const wxArrayString args = MakeOpenArguments(command.first,
+                                                         PLACEHOLDER,
+                                                         document);
+            EXPECT_EQ(expected, Args(args.begin(), args.end()))
+                << command.first << " with " << documentText;
+        }
+    }
+}

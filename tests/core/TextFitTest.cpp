@@ -1,0 +1,271 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        tests/core/TextFitTest.cpp
+// Purpose:     Shortening texts with "..." and wrapping them into lines, on
+//              a font where every character is 10 pixels wide and every
+//              line 20 high
+///////////////////////////////////////////////////////////////////////////////
+
+#include "panel/TextFit.h"
+
+#include "CoreTestHelpers.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+
+namespace
+{
+
+typedef std::vector<wxString> Lines;
+
+// Measures whole texts like FixedMeasurer but gets the partial extents
+// wrong: it gives as many as the count says, each 0 when flat.
+class OddMeasurer : public FixedMeasurer
+{
+public:
+    OddMeasurer(std::function<long (long)> count, bool flat = false)
+        : m_count(count), m_flat(flat) { }
+
+    virtual void GetPartialTextExtents(const wxString& text,
+                                       wxArrayInt& widths) const wxOVERRIDE
+    {
+        widths.Empty();
+        const long count = m_count(static_cast<long>(text.length()));
+        for ( long n = 1; n <= count; ++n )
+            widths.Add(m_flat ? 0 : static_cast<int>(n) * 10);
+    }
+
+private:
+    const std::function<long (long)> m_count;
+    const bool m_flat;
+};
+
+Lines Wrap(const TextMeasurer& measurer, const wxString& text, int width,
+           int height)
+{
+    const wxArrayString lines = WrapText(measurer, text, width, height);
+    return Lines(lines.begin(), lines.end());
+}
+
+// What every wrapping must give, whatever the text and the measurer: no
+// more lines than the height holds, no empty line, and the lines are the
+// text's beginning as it stands.
+void CheckWrapping(const TextMeasurer& measurer, const wxString& text,
+                   int width, int height)
+{
+    const Lines lines = Wrap(measurer, text, width, height);
+    EXPECT_LE(lines.size(), static_cast<size_t>(std::max(height / 20, 0)));
+    wxString joined;
+    for ( const wxString& line : lines )
+    {
+        EXPECT_FALSE(line.empty());
+        joined += line;
+    }
+    EXPECT_TRUE(text.StartsWith(joined));
+}
+
+// Shortening gives the text itself or its beginning followed by "...".
+void CheckShortening(const TextMeasurer& measurer, const wxString& text,
+                     int width)
+{
+    const wxString fitted = FitTextToWidth(measurer, text, width);
+    wxString kept;
+    EXPECT_TRUE(fitted == text ||
+                (fitted.EndsWith("...", &kept) && text.StartsWith(kept)))
+        << fitted.length() << " characters";
+}
+
+} // anonymous namespace
+
+TEST(TextFit, Shortening)
+{
+    const struct
+    {
+        const char* text;
+        int width;
+        const char* expected;
+    } cases[] =
+    {
+        { "abcdefghij", 100, "abcdefghij" },
+        // Seven characters with "..." make exactly 100 and still fit.
+        { "abcdefghijkl", 100, "abc..." },
+        { "abcdefghijk", 109, "abc..." },
+        { "abcdefghijklmnopqrst", 150, "abcdefgh..." },
+        { "a b c d e f", 100, "a b..." },
+        { "abcdefgh", 75, "..." },
+        // Fewer than four characters before the first that fails: "..."
+        // alone, never the whole text.
+        { "abcdefgh", 50, "..." },
+        { "abcdefgh", 0, "..." },
+        { "abcdefgh", -1, "..." },
+        { "ab", 10, "..." },
+        { "abc", INT_MIN, "..." },
+        { "abc", INT_MAX, "abc" },
+        { "", 100, "" },
+        { "", 0, "" },
+        { "", INT_MIN, "" },
+    };
+
+    const FixedMeasurer measurer;
+    for ( const auto& c : cases )
+    {
+        EXPECT_EQ(c.expected, FitTextToWidth(measurer, c.text, c.width))
+            << c.text << " to " << c.width;
+    }
+}
+
+TEST(TextFit, ShorteningWithWrongExtents)
+{
+    const wxString text = "abcdefghijkl";
+    const struct
+    {
+        const char* what;
+        OddMeasurer measurer;
+        const char* expected;
+    } cases[] =
+    {
+        { "none", OddMeasurer([](long) { return 0; }), "abcdefghijkl" },
+        { "all zero", OddMeasurer([](long n) { return n; }, true),
+          "abcdefghijkl" },
+        { "only the first half", OddMeasurer([](long n) { return n / 2; }),
+          "abcdefghijkl" },
+        { "more than characters", OddMeasurer([](long n) { return n + 20; }),
+          "abc..." },
+    };
+    for ( const auto& c : cases )
+        EXPECT_EQ(c.expected, FitTextToWidth(c.measurer, text, 100)) << c.what;
+}
+
+TEST(TextFit, Wrapping)
+{
+    const struct
+    {
+        const char* text;
+        int width, height;
+        Lines expected;
+    } cases[] =
+    {
+        { "abc def ghi", 60, 50, { "abc ", "def " } },
+        { "abc def ghi", 60, 60, { "abc ", "def ", "ghi" } },
+        { "abc def ghi", 60, 20, { "abc " } },
+        // Five characters on the line although six fit.
+        { "abcdefghij", 60, 100, { "abcde", "fghij" } },
+        // The space that is the first not to fit is no break point.
+        { "abcdef ghi", 60, 100, { "abcde", "f ghi" } },
+        // Nor is a leading space.
+        { " abcdefgh", 60, 100, { " abcd", "efgh" } },
+        // Only the space breaks: tabs and line feeds are characters.
+        { "ab\tcd\nef gh", 60, 100, { "ab\tcd", "\nef gh" } },
+        { "a b  c ", 100, 100, { "a b  c " } },
+        { "a b  c ", 70, 100, { "a b  c " } },
+        { "a b c d e f g h", 20, 100, { "a ", "b ", "c ", "d ", "e " } },
+        { "abcdefghij", 60, 39, { "abcde" } },
+        { "abc", 60, 19, { } },
+        { "abc", 60, 0, { } },
+        { "abc", 60, -1, { } },
+        { "abc", 60, INT_MIN, { } },
+        // Not even one character fits, or only the first: one a line.
+        { "abc", 5, 100, { "a", "b", "c" } },
+        { "abc", -10, 100, { "a", "b", "c" } },
+        { "abcd", 15, 100, { "a", "b", "c", "d" } },
+        { " a b", 15, 100, { " ", "a", " ", "b" } },
+        { "abcdefgh", 5, 60, { "a", "b", "c" } },
+        // An empty text is no line at all.
+        { "", 60, 100, { } },
+    };
+
+    const FixedMeasurer measurer;
+    for ( const auto& c : cases )
+    {
+        EXPECT_EQ(c.expected, Wrap(measurer, c.text, c.width, c.height))
+            << '"' << c.text << "\" to " << c.width << " x " << c.height;
+    }
+
+    // Lines without height cannot be counted into any height.
+    EXPECT_EQ(Lines(), Wrap(FixedMeasurer(10, 0), "abc def", 30, 100));
+}
+
+TEST(TextFit, WrappingWithWrongExtents)
+{
+    const struct
+    {
+        const char* what;
+        OddMeasurer measurer;
+        const char* text;
+        Lines expected;
+    } cases[] =
+    {
+        // No cut point: what remains is the last line.
+        { "none", OddMeasurer([](long) { return 0; }), "abc def ghi",
+          { "abc def ghi" } },
+        { "all zero", OddMeasurer([](long n) { return n; }, true),
+          "abc def ghi", { "abc def ghi" } },
+        { "six short", OddMeasurer([](long n) { return n - 6; }),
+          "abcdefghijklmn", { "abcde", "fghijklmn" } },
+        { "more than characters", OddMeasurer([](long n) { return 2 * n; }),
+          "abcdefghij", { "abcde", "fghij" } },
+    };
+    for ( const auto& c : cases )
+        EXPECT_EQ(c.expected, Wrap(c.measurer, c.text, 60, 100)) << c.what;
+}
+
+TEST(TextFit, HostileTextsStayBounded)
+{
+    const wxString rtl = wxString::FromUTF8(
+        "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D ");
+    const wxString combining = wxString::FromUTF8("e\xCC\x81\xCC\xA3 a\xCC\x8A");
+    const wxString emoji = wxString::FromUTF8(
+        "\xF0\x9F\x98\x80\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9 ");
+
+    std::vector<wxString> texts =
+    {
+        wxString('x', 50000),
+        wxString(' ', 50000),
+        wxString('\t', 25000) + wxString('\n', 25000),
+    };
+    for ( const wxString& sample : { rtl, combining, emoji } )
+    {
+        wxString text;
+        while ( text.length() < 50000 )
+            text += sample;
+        texts.push_back(text);
+    }
+
+    const FixedMeasurer fixed;
+
+    // Long texts are cut where short ones would be.
+    wxString words;
+    for ( int n = 0; n < 12500; ++n )
+        words += "abc ";
+    EXPECT_EQ(Lines(5, wxString('x', 35)), Wrap(fixed, texts[0], 365, 100));
+    EXPECT_EQ(Lines(3, "abc abc abc abc abc abc abc abc abc "),
+              Wrap(fixed, words, 365, 60));
+    EXPECT_EQ(wxString('x', 32) + "...", FitTextToWidth(fixed, texts[0], 395));
+    EXPECT_EQ("abc abc abc abc abc abc abc abc ...",
+              FitTextToWidth(fixed, words, 395));
+
+    const OddMeasurer none([](long) { return 0; });
+    const OddMeasurer fewer([](long n) { return n / 3; });
+    const OddMeasurer more([](long n) { return n + 7; });
+    const OddMeasurer flat([](long n) { return n; }, true);
+    const TextMeasurer* const measurers[] = { &fixed, &none, &fewer, &more,
+                                              &flat };
+
+    for ( const wxString& text : texts )
+    {
+        for ( const TextMeasurer* measurer : measurers )
+        {
+            for ( int width : { -10, 0, 15, 365, 1000000 } )
+            {
+                CheckShortening(*measurer, text, width);
+                CheckWrapping(*measurer, text, width, 435);
+            }
+            // Short texts too, where the extents run out soonest.
+            CheckShortening(*measurer, text.Left(2), 15);
+            CheckWrapping(*measurer, text.Left(2), 5, 100);
+            CheckWrapping(*measurer, text.Left(1), 5, 100);
+        }
+    }
+}

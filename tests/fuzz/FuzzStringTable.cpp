@@ -1,0 +1,50 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        tests/fuzz/FuzzStringTable.cpp
+// Purpose:     Any strings.xml through the string table and its lookup
+///////////////////////////////////////////////////////////////////////////////
+
+#include "FuzzSupport.h"
+
+#include "CoreTestHelpers.h"
+
+#include "content/MessageFormat.h"
+#include "content/StringTable.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    SetUpToolkit();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    wxXmlDocument document;
+    const bool parsed = ParseXml(text, document);
+
+    g_stringTable.clear();
+    if ( LoadStrings(document, g_stringTable) != parsed )
+        abort();
+
+    static const char* const keys[] =
+    {
+        "window_title", "masthead_label", "welcome_label",
+        "welcome_description", "already_running", "file_no_exist",
+        "unsupported_type", "unsupported_uri", "unregistered_filetype",
+        "", "missing"
+    };
+    for ( const char* key : keys )
+    {
+        const wxString value = GetString(key, UNDEFINED_PROPERTY);
+        if ( value.empty() )
+            abort();
+        FormatMessageText(value);
+        FormatMessageText(value, "/some path/with %s and %d");
+    }
+    for ( const auto& entry : g_stringTable )
+    {
+        if ( GetString(entry.first, "Missing %s") .empty() )
+            abort();
+    }
+    return 0;
+}

@@ -1,0 +1,284 @@
+///////////////////////////////////////////////////////////////////////////////
+// Name:        tests/launch/DesktopLaunchTest.cpp
+// Purpose:     Tests of launching on the running system: real programs, the
+//              default browser and the file-type registry, with stand-ins
+//              that record what reaches them
+///////////////////////////////////////////////////////////////////////////////
+
+#include "LaunchTestSupport.h"
+
+#include "content/DataFolders.h"
+#include "launch/LaunchActions.h"
+
+#include <wx/process.h>
+#include <wx/utils.h>
+
+namespace
+{
+
+class DesktopLaunchTest : public LaunchTest
+{
+protected:
+    DesktopLaunchTest() { m_system.UseRealSystem(); }
+
+    // The content of a file below the test's folder once it has some.
+    std::string WaitForMarker(const wxString& name)
+    {
+        const wxString path = Expand("$T/" + name);
+        WaitFor([&path]() { return !ReadFileContent(path).empty(); });
+        return ReadFileContent(path);
+    }
+
+    long StartProgram(const wxString& path)
+    {
+        long pid = -1;
+        EXPECT_TRUE(LaunchProgram(m_system, Expand(path), g_languageDir, pid))
+            << path;
+        KillAtEnd(pid);
+        return pid;
+    }
+
+    wxString WriteDocument(const wxString& name)
+    {
+        return m_dir.WriteFile("lang/" + name, "document");
+    }
+};
+
+} // anonymous namespace
+
+TEST_F(DesktopLaunchTest, StartsExactlyTheProgramOfThePath)
+{
+    static const struct
+    {
+        const char* program;
+        const char* decoy;  // what splitting the path at a blank would run
+    } cases[] =
+    {
+        { "$T/My Tools/setup", "$T/My" },
+        { "$T/it's \"a\" tool; $(touch pwned) & `touch pwned`/run", "$T/it's" },
+    };
+
+    int n = 0;
+    for ( const auto& c : cases )
+    {
+        const wxString marker = wxString::Format("ran-%d", ++n);
+        WriteScript(c.program, "echo \"$# $0\" > '$T/" + marker + "'\n");
+        WriteScript(c.decoy, "echo decoy > '$T/decoy'\n");
+
+        EXPECT_GT(StartProgram(c.program), 0);
+        EXPECT_EQ("0 " + Expand(c.program).utf8_string() + "\n",
+                  WaitForMarker(marker));
+    }
+    EXPECT_FALSE(wxFileExists(Expand("$T/decoy")));
+    EXPECT_FALSE(wxFileExists(Expand("$T/pwned")));
+}
+
+TEST_F(DesktopLaunchTest, ProgramNeitherReadsNorWritesThroughTheLauncher)
+{
+    // More than any pipe holds: a launcher that never reads would hold the
+    // program up for good.
+    WriteScript("$T/flood", "head -c 1048576 /dev/zero\n"
+                            "head -c 1048576 /dev/zero >&2\n"
+                            "echo done > '$T/flooded'\n");
+    WriteScript("$T/streams", "wc -c > '$T/input'\n"
+                              "fds=$(readlink /proc/$$/fd/0 /proc/$$/fd/1"
+                              " /proc/$$/fd/2)\n"
+                              "echo \"$fds\" > '$T/fds'\n"
+                              "ignored=$(awk '/^SigIgn/ {print $2}'"
+                              " /proc/$$/status)\n"
+                              "echo $((0x$ignored & 4096)) > '$T/sigpipe'\n");
+    StartProgram("$T/flood");
+    StartProgram("$T/streams");
+
+    EXPECT_EQ("done\n", WaitForMarker("flooded"));
+    EXPECT_EQ("0\n", WaitForMarker("input"));
+    EXPECT_EQ("/dev/null\n/dev/null\n/dev/null\n", WaitForMarker("fds"));
+    // SIGPIPE has its default action, as from a shell, whatever the
+    // launcher's libraries chose for the launcher itself.
+    EXPECT_EQ("0\n", WaitForMarker("sigpipe"));
+}
+
+TEST_F(DesktopLaunchTest, ProgramOutlivesTheLauncherThatStartedIt)
+{
+    // Writes only once the launcher has ended (the test then says "go"), to
+    // streams that would have been the launcher's. Its parent cannot tell:
+    // the launcher may end before the program has even looked. Whether a
+    // write to a pipe nobody reads kills the program or fails depends on
+    // whether the launcher ignored SIGPIPE (GLib does, once it has opened a
+    // socket); either way the program does not go on normally.
+    const wxString program = WriteScript("$T/survivor",
+        "n=0\n"
+        "while [ ! -e '$T/go' ] && [ $n -lt 250 ]; do\n"
+        "    sleep 0.02; n=$((n + 1))\n"
+        "done\n"
+        "if head -c 100000 /dev/zero && echo still here >&2; then\n"
+        "    echo outlived > '$T/outlived'\n"
+        "else\n"
+        "    echo writes failed > '$T/outlived'\n"
+        "fi\n");
+
+    const wxCharBuffer helper(wxString(LAUNCH_AND_EXIT).fn_str());
+    const wxCharBuffer programArg(program.fn_str());
+    const char* const argv[] = { helper.data(), programArg.data(), NULL };
+    EXPECT_EQ(0, wxExecute(argv, wxEXEC_SYNC | wxEXEC_NODISABLE));
+    m_dir.WriteFile("go", "");
+
+    EXPECT_EQ("outlived\n", WaitForMarker("outlived"));
+}
+
+TEST_F(DesktopLaunchTest, RefusesRelaunchWhileTheProgramRuns)
+{
+    WriteScript("$L/waiting", "echo started >> '$T/runs'\nexec sleep 30\n");
+    LauncherPanelTestAccess& panel = MakePanel({ { "executable", "waiting" } });
+
+    Activate(0, true);
+    const long first = panel.Pid(0);
+    KillAtEnd(first);
+    ASSERT_GT(first, 0);
+    EXPECT_EQ("started\n", WaitForMarker("runs"));
+
+    EXPECT_EQ(wxString::Format("exists %ld [busy]\n"
+                               "info: Already running [busy]", first),
+              Activate(0, false));
+    EXPECT_EQ(first, panel.Pid(0));
+
+    wxProcess::Kill(first, wxSIGTERM);
+    EXPECT_TRUE(WaitFor([first]() { return !wxProcess::Exists(first); }));
+
+    EXPECT_EQ(Expand(wxString::Format("exists %ld [busy]\n"
+                                      "start $L/waiting [busy]", first)),
+              Activate(0, true));
+    const long second = panel.Pid(0);
+    KillAtEnd(second);
+    EXPECT_GT(second, 0);
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(WaitFor([this]() {
+        return ReadFileContent(Expand("$T/runs")) == "started\nstarted\n"; }));
+}
+
+TEST_F(DesktopLaunchTest, BrowserReceivesTheBarePathOrTheAddress)
+{
+    WriteDocument("page.html");
+    WriteDocument("my page.html");
+    m_dir.WriteFile("up.html", "");
+
+    static const struct
+    {
+        const char* data;
+        const char* received;
+    } cases[] =
+    {
+        { "http://a.invalid/page?q=1&r=2#frag",
+          "http://a.invalid/page?q=1&r=2#frag" },
+        { "file://page.html", "$L/page.html" },
+        { "file://my page.html", "$L/my page.html" },
+        { "file://../up.html", "$T/up.html" },
+    };
+
+    for ( const auto& c : cases )
+    {
+        TestDesktop::ClearRecords();
+        EXPECT_TRUE(LaunchAddress(m_system, c.data, g_languageDir));
+        // Nothing from the toolkit either: the call reached the stand-in.
+        EXPECT_EQ(Expand(wxString("browser ") + c.received + " [busy]"),
+                  m_system.TakeEvents());
+        EXPECT_EQ(TestDesktop::RecordOf({ Expand(c.received) }),
+                  TestDesktop::WaitForRecord("xdg-open"))
+            << c.data;
+    }
+}
+
+TEST_F(DesktopLaunchTest, RegisteredOpenerReceivesExactlyTheDocument)
+{
+    // The editor is at hand, yet a known file type is never opened with it.
+    ScopedEnv path("PATH", TestDesktop::Path("editor:") + wxGetenv("PATH"));
+
+    // Only "sgf" has an opener; "abw" and "txt" are known types without one.
+    static const struct
+    {
+        const char* name;
+        const char* extension;
+        bool opens;
+    } cases[] =
+    {
+        { "plain.sgf", "sgf", true },
+        { "CAPITALS.SGF", "SGF", true },
+        { "with blanks.sgf", "sgf", true },
+        { "it's \"quoted\".sgf", "sgf", true },
+        { "semi;colon $(touch pwned) `touch pwned` & more.sgf", "sgf", true },
+        { "document.abw", "abw", false },
+        { "notes.txt", "txt", false },
+        { "notes.TXT", "TXT", false },
+        { "document.launchtestnone", "launchtestnone", false },
+        { "README", "", false },
+    };
+
+    for ( const auto& c : cases )
+    {
+        TestDesktop::ClearRecords();
+        const wxString document = WriteDocument(c.name);
+        EXPECT_EQ(c.opens, LaunchDocument(m_system, c.name, g_languageDir));
+        EXPECT_EQ(wxString("open-command ") + c.extension + " " + document +
+                  (c.opens ? "\nstart launch-recorder|" + document
+                           : "\nerror: No opener: " + wxString(c.extension)),
+                  m_system.TakeEvents());
+        if ( c.opens )
+        {
+            EXPECT_EQ(TestDesktop::RecordOf({ document }),
+                      TestDesktop::WaitForRecord("launch-recorder"))
+                << c.name;
+        }
+    }
+    EXPECT_FALSE(wxFileExists(Expand("$T/pwned")));
+}
+
+TEST_F(DesktopLaunchTest, TextWithoutFileTypeOpensInTheEditorFound)
+{
+    // The toolkit knows "txt" from the system's fixed list of extensions, so
+    // only the answer that no file type exists is made up here; the probe,
+    // the editor and the start are real.
+    m_system.m_hideFileTypes = true;
+
+    // On PATH, "$O" stands for the PATH the tests started with; without it
+    // no gedit of this machine is found.
+    static const struct
+    {
+        const char* path;
+        const char* name;
+        const char* extension;
+        const char* events; // after the question for the open command
+    } cases[] =
+    {
+        { "$D/editor:$O",
+          "it's \"my\" notes; $(touch pwned) & `touch pwned`.txt", "txt",
+          "find-editor\nstart $D/editor/gedit|" },
+        { "$D/editor:$O", "NOTES.TXT", "TXT",
+          "find-editor\nstart $D/editor/gedit|" },
+        { "$D/nogedit", "notes.txt", "txt",
+          "find-editor\nerror: No opener: txt" },
+        { "$D/badwhich", "notes.TXT", "TXT",
+          "find-editor\nerror: No opener: TXT" },
+    };
+
+    for ( const auto& c : cases )
+    {
+        TestDesktop::ClearRecords();
+        const wxString document = WriteDocument(c.name);
+        const bool opens = wxString(c.events).EndsWith("|");
+        {
+            wxString path = Expand(c.path);
+            path.Replace("$O", TestDesktop::OriginalPath());
+            ScopedEnv setPath("PATH", path);
+            EXPECT_EQ(opens, LaunchDocument(m_system, c.name, g_languageDir));
+        }
+        EXPECT_EQ(wxString("open-command ") + c.extension + " " + document +
+                  "\n" + Expand(c.events) + (opens ? document : ""),
+                  m_system.TakeEvents());
+        if ( opens )
+        {
+            EXPECT_EQ(TestDesktop::RecordOf({ document }),
+                      TestDesktop::WaitForRecord("gedit"));
+        }
+    }
+    EXPECT_FALSE(wxFileExists(Expand("$T/pwned")));
+}
