@@ -1,13 +1,16 @@
 #!/bin/bash
 # Installs what is missing, builds the launcher and its tests, once plainly
 # and once with AddressSanitizer and UndefinedBehaviorSanitizer, and runs
-# every test; the ones with windows run under Xvfb.
+# every test; the ones with windows run under Xvfb. The fuzz targets get a
+# short run each.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$root/tools/install-deps.sh" test
+"$root/tools/install-deps.sh" fuzz
 
 jobs=$(nproc)
+CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DLAUNCHER_FUZZ=ON >/dev/null
+cmake --build "$root/build-fuzz" --parallel "$jobs" --target fuzzers
 cmake -S "$root" -B "$root/build-sanitize" -DLAUNCHER_SANITIZE=ON >/dev/null
 cmake --build "$root/build-sanitize" --parallel "$jobs"
 cmake -S "$root" -B "$root/build" >/dev/null
@@ -17,15 +20,19 @@ xvfb() {
     xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" "$@"
 }
 
+# The plain run comes last, so that the output ends with its summary; a
+# failure before it still fails the whole.
+status=0
+echo "== Fuzz targets, a few seconds each"
+(cd "$root/build-fuzz" && ctest --output-on-failure) || status=1
 echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-sanitize_status=0
-(cd "$root/build-sanitize" && xvfb ctest --output-on-failure) || sanitize_status=$?
+(cd "$root/build-sanitize" && xvfb ctest --output-on-failure) || status=1
 
 echo "== Tests"
 cd "$root/build"
-if (( sanitize_status != 0 )); then
-    echo "(the sanitizer run above failed)"
+if (( status != 0 )); then
+    echo "(a run above failed)"
     xvfb ctest --output-on-failure || true
-    exit "$sanitize_status"
+    exit "$status"
 fi
 exec xvfb ctest --output-on-failure

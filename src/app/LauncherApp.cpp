@@ -6,6 +6,7 @@
 #include "app/LauncherApp.h"
 
 #include "app/WindowIcon.h"
+#include "content/ContentFile.h"
 #include "content/DataFolders.h"
 #include "content/Messages.h"
 #include "content/StringTable.h"
@@ -81,6 +82,7 @@ int LauncherApp::OnExit()
 
 bool LauncherApp::LoadStringTable()
 {
-    const wxXmlDocument document(ResolveStringsPath(), "UTF-8");
+    wxXmlDocument document;
+    LoadContentFile(ResolveStringsPath(), document);
     return LoadStrings(document, g_stringTable);
 }

@@ -6,8 +6,10 @@
 #include "panel/LauncherPanel.h"
 
 #include "content/Catalogue.h"
+#include "content/ContentFile.h"
 #include "content/DataFolders.h"
 #include "launch/LaunchSystem.h"
+#include "panel/PictureFile.h"
 
 #include <wx/file.h>
 #include <wx/xml/xml.h>
@@ -47,14 +49,13 @@ LauncherPanel::LauncherPanel(wxWindow* parent)
     parent->GetClientSize(&w, &h);
     SetSize(w, h);
 
-    m_background.LoadFile(JoinPath(g_baseDir, IMAGES_FOLDER, BACKGROUND_FILE),
-                          wxBITMAP_TYPE_ANY, -1);
+    LoadPicture(m_background,
+                JoinPath(g_baseDir, IMAGES_FOLDER, BACKGROUND_FILE));
     // Scaled once: the window never changes its size.
     if ( m_background.IsOk() && w > 0 && h > 0 )
         m_background.Rescale(w, h, wxIMAGE_QUALITY_NORMAL);
 
-    m_divider.LoadFile(JoinPath(g_baseDir, IMAGES_FOLDER, DIVIDER_FILE),
-                       wxBITMAP_TYPE_ANY, -1);
+    LoadPicture(m_divider, JoinPath(g_baseDir, IMAGES_FOLDER, DIVIDER_FILE));
 
     m_mastheadFont = MakeFont(wxFONTWEIGHT_BOLD);
     m_labelFont = MakeFont(wxFONTWEIGHT_NORMAL);
@@ -80,8 +81,8 @@ LauncherPanel::~LauncherPanel()
 
 bool LauncherPanel::LoadOptions()
 {
-    const wxString path = ResolveStringsPath();
-    const wxXmlDocument document(path, "UTF-8");
+    wxXmlDocument document;
+    LoadContentFile(ResolveStringsPath(), document);
     return ReadCatalogue(document, g_languageDir,
                          wxPlatformInfo::Get().GetOperatingSystemId(),
                          [this](const CatalogueOption& option)
@@ -104,7 +105,7 @@ bool LauncherPanel::AddEntry(const wxString& type, const wxString& iconPath,
     entry.type = type;
     // An entry without an icon file is no fault: it is shown without one.
     if ( wxFile::Exists(iconPath) )
-        entry.icon.LoadFile(iconPath, wxBITMAP_TYPE_ANY, -1);
+        LoadPicture(entry.icon, iconPath);
     entry.label = label;
     entry.description = description;
     entry.data = data;

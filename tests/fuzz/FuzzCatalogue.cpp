@@ -6,7 +6,10 @@
 
 #include "FuzzSupport.h"
 
-#include "CoreTestHelpers.h"
+#include "content/ContentFile.h"
+
+#include <wx/mstream.h>
+#include <wx/xml/xml.h>
 
 #include "content/Catalogue.h"
 #include "launch/LaunchTarget.h"
@@ -19,9 +22,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    wxMemoryInputStream stream(data, size);
     wxXmlDocument document;
-    ParseXml(text, document);
+    LoadContentStream(stream, document);
 
     static const wxOperatingSystemId systems[] =
         { wxOS_WINDOWS_NT, wxOS_UNIX_LINUX, wxOS_MAC_OSX_DARWIN };

@@ -5,7 +5,10 @@
 
 #include "FuzzSupport.h"
 
-#include "CoreTestHelpers.h"
+#include "content/ContentFile.h"
+
+#include <wx/mstream.h>
+#include <wx/xml/xml.h>
 
 #include "content/MessageFormat.h"
 #include "content/StringTable.h"
@@ -18,9 +21,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    wxMemoryInputStream stream(data, size);
     wxXmlDocument document;
-    const bool parsed = ParseXml(text, document);
+    const bool parsed = LoadContentStream(stream, document);
 
     g_stringTable.clear();
     if ( LoadStrings(document, g_stringTable) != parsed )
