@@ -8,7 +8,7 @@
 set -euo pipefail
 
 build=(g++ make cmake libwxgtk3.2-dev)
-test=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick locales)
+test=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick tesseract-ocr locales)
 fuzz=(clang libclang-rt-14-dev)
 
 case "${1:-build}" in
@@ -36,7 +36,7 @@ fi
 # The language tests switch between real locales; the toolkit calls a
 # language unknown when its locale is not installed.
 if [[ "${1:-build}" != build ]]; then
-    for locale in fr_FR de_DE; do
+    for locale in en_US fr_FR de_DE; do
         if ! locale -a 2>/dev/null | grep -qi "^${locale}\.utf-\?8$"; then
             sudo=()
             (( EUID == 0 )) || sudo=(sudo)

@@ -66,16 +66,15 @@ wxString GetSystemCanonicalName()
 {
     const int language = wxLocale::GetSystemLanguage();
 
-    // The toolkit refuses, with an assertion, to set up a locale for a
-    // language it does not know; such a language has no name anyway.
-    if ( language == wxLANGUAGE_UNKNOWN )
+    // Only a language that the toolkit knows, and whose locale the system
+    // could set up, has a name here. Asking is enough: setting the locale
+    // up would cost start-up time and change nothing the launcher uses.
+    const wxLanguageInfo* const info = language == wxLANGUAGE_UNKNOWN
+                                       ? NULL
+                                       : wxLocale::GetLanguageInfo(language);
+    if ( !info || !wxLocale::IsAvailable(language) )
         return wxString();
-
-    // The locale object serves only to name the language; it puts the
-    // previous locale back when it goes out of scope.
-    // A locale that could not be set up names nothing either.
-    wxLocale locale(language, wxLOCALE_LOAD_DEFAULT);
-    return locale.IsOk() ? locale.GetCanonicalName() : wxString();
+    return info->GetCanonicalWithRegion();
 }
 
 wxString ResolveStringsPath()

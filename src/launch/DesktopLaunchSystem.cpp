@@ -5,6 +5,7 @@
 
 #include "launch/LaunchSystem.h"
 
+#include "content/Platform.h"
 #include "launch/LaunchTarget.h"
 #include "launch/ProcessStart.h"
 
@@ -26,7 +27,7 @@ class DesktopLaunchSystem : public LaunchSystem
 public:
     virtual wxOperatingSystemId GetOperatingSystemId() const wxOVERRIDE
     {
-        return wxPlatformInfo::Get().GetOperatingSystemId();
+        return GetRunningSystemId();
     }
 
     virtual long StartDetached(const wxArrayString& args) wxOVERRIDE

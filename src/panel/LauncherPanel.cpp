@@ -8,6 +8,7 @@
 #include "content/Catalogue.h"
 #include "content/ContentFile.h"
 #include "content/DataFolders.h"
+#include "content/Platform.h"
 #include "launch/LaunchSystem.h"
 #include "panel/PictureFile.h"
 
@@ -84,7 +85,7 @@ bool LauncherPanel::LoadOptions()
     wxXmlDocument document;
     LoadContentFile(ResolveStringsPath(), document);
     return ReadCatalogue(document, g_languageDir,
-                         wxPlatformInfo::Get().GetOperatingSystemId(),
+                         GetRunningSystemId(),
                          [this](const CatalogueOption& option)
                          {
                              AddEntry(option.type, option.iconPath,
