@@ -35,4 +35,4 @@ if (( status != 0 )); then
     xvfb ctest --output-on-failure || true
     exit "$status"
 fi
-exec xvfb ctest --output-on-failure
+xvfb ctest --output-on-failure
