@@ -8,6 +8,7 @@
 #include "content/DataFolders.h"
 #include "content/Messages.h"
 #include "content/StringTable.h"
+#include "launch/LaunchTarget.h"
 
 #include <wx/xml/xml.h>
 
@@ -35,9 +36,7 @@ bool PassesPlatformFilter(const wxString& os, wxOperatingSystemId osId)
 
 bool IsSupportedEntryType(const wxString& type)
 {
-    return type.CmpNoCase("executable") == 0 ||
-           type.CmpNoCase("mimelookup") == 0 ||
-           type.CmpNoCase("browser") == 0;
+    return GetLaunchKind(type) != LAUNCH_NONE;
 }
 
 bool ReadCatalogue(const wxXmlDocument& document, const wxString& languageDir,

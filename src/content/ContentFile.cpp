@@ -259,6 +259,14 @@ bool LoadContentStream(wxInputStream& stream, wxXmlDocument& document)
 
 bool LoadContentFile(const wxString& path, wxXmlDocument& document)
 {
+    // Reading a pipe or a device could wait for ever.
+    if ( wxFileName::Exists(path) && !wxFileName::FileExists(path) )
+    {
+        wxLogError("The content file \"%s\" is not a regular file and is not "
+                   "read.", path);
+        return false;
+    }
+
     if ( wxFileName::FileExists(path) )
     {
         const wxULongLong size = wxFileName::GetSize(path);

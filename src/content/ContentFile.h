@@ -23,8 +23,8 @@ const wxFileOffset MAX_CONTENT_FILE_SIZE = 16 * 1024 * 1024;
 const int MAX_CONTENT_DEPTH = 256;
 
 // Reads the document at the path as UTF-8 XML. False, with the user told,
-// when the file is missing, too large, nested too deep or not well-formed;
-// the document then has no root.
+// when the file is missing, no regular file, too large, nested too deep or
+// not well-formed; the document then has no root.
 bool LoadContentFile(const wxString& path, wxXmlDocument& document);
 
 // The same for a document that comes as a stream.

@@ -17,7 +17,7 @@ extern wxString g_baseDir;
 // language name, joined with "/". Every resolution of strings.xml sets it.
 extern wxString g_languageDir;
 
-// Joins path pieces with "/" exactly as they stand, on every platform.
+// Joins the parts of a path with "/" exactly as they stand, on every platform.
 wxString JoinPath(const wxString& folder, const wxString& name);
 wxString JoinPath(const wxString& base, const wxString& folder,
                   const wxString& name);

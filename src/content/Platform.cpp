@@ -14,8 +14,8 @@
 wxOperatingSystemId GetRunningSystemId()
 {
 #ifdef __UNIX__
-    // The toolkit would run "uname" twice to learn the kernel's name; the
-    // system call gives it at once.
+    // The toolkit runs the "uname" program, twice, to learn the kernel's
+    // name; the system call gives it at once.
     struct utsname name;
     if ( uname(&name) != 0 )
         return wxOS_UNKNOWN;

@@ -20,7 +20,8 @@ public:
 
     // Starts the program with these arguments (the first names the program)
     // on its own: it neither reads from nor writes to the launcher and lives
-    // on after it. Returns its process id, or 0 when it could not start.
+    // on after it. Returns its process id, or 0 when no process could be
+    // made.
     virtual long StartDetached(const wxArrayString& args) = 0;
 
     // Whether a process with the id exists on the system.

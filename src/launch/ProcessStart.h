@@ -9,9 +9,10 @@
 #include <wx/arrstr.h>
 
 // Starts the program that the first argument names, exactly, with the other
-// arguments, without a shell and without waiting. Its standard input reads
-// nothing and its output goes nowhere, so it never waits on the launcher and
-// outlives it. Returns the process id, or 0 when the start failed.
+// arguments, without a shell and without waiting. On Linux its standard
+// input reads nothing and its output goes nowhere, so it never waits on the
+// launcher and outlives it. Returns the process id, or 0 when no process
+// could be made (a program that then fails to run has an id all the same).
 long StartDetachedProcess(const wxArrayString& args);
 
 #endif // LAUNCHER_LAUNCH_PROCESSSTART_H

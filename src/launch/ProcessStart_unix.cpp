@@ -5,8 +5,12 @@
 
 #include "launch/ProcessStart.h"
 
+#include "content/Platform.h"
+#include "launch/LaunchTarget.h"
+
 #include <wx/utils.h>
 
+#include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <stdio.h>
@@ -19,7 +23,9 @@ namespace
 
 // While it lives, the launcher's own standard streams read from and write to
 // the null device, so that a child started meanwhile inherits those instead
-// of pipes or a terminal that may go away with the launcher.
+// of pipes or a terminal that may go away with the launcher. The switch is
+// process-wide but lasts only for the start, on the GUI thread, which alone
+// writes to these streams.
 class NullStandardStreams
 {
 public:
@@ -28,11 +34,24 @@ public:
         fflush(stdout);
         fflush(stderr);
 
-        const int nullDevice = open("/dev/null", O_RDWR | O_CLOEXEC);
+        int nullDevice = open("/dev/null", O_RDWR | O_CLOEXEC);
+        if ( nullDevice != -1 && nullDevice < STREAM_COUNT )
+        {
+            // The launcher runs without that stream of its own; the slot
+            // must stay free to take the null device below.
+            const int moved = fcntl(nullDevice, F_DUPFD_CLOEXEC, STREAM_COUNT);
+            close(nullDevice);
+            nullDevice = moved;
+        }
+
         for ( int fd = 0; fd < STREAM_COUNT; ++fd )
         {
             m_saved[fd] = fcntl(fd, F_DUPFD_CLOEXEC, STREAM_COUNT);
-            if ( nullDevice != -1 )
+            // A stream that was closed is taken over too; one that could not
+            // be kept aside is left alone.
+            m_redirected[fd] = nullDevice != -1 &&
+                               (m_saved[fd] != -1 || errno == EBADF);
+            if ( m_redirected[fd] )
                 dup2(nullDevice, fd);
         }
         if ( nullDevice != -1 )
@@ -43,6 +62,8 @@ public:
     {
         for ( int fd = 0; fd < STREAM_COUNT; ++fd )
         {
+            if ( !m_redirected[fd] )
+                continue;
             if ( m_saved[fd] == -1 )
             {
                 // It was not open before either.
@@ -58,6 +79,7 @@ private:
     enum { STREAM_COUNT = 3 };
 
     int m_saved[STREAM_COUNT];
+    bool m_redirected[STREAM_COUNT];
 
     wxDECLARE_NO_COPY_CLASS(NullStandardStreams);
 };
@@ -65,7 +87,8 @@ private:
 // The toolkit's libraries have the launcher ignore SIGPIPE, and an ignored
 // signal stays ignored in a program started from it. While this lives,
 // SIGPIPE has its default action again, so that a started program gets it
-// as it would from a shell.
+// as it would from a shell; the libraries' own writes to sockets ask for no
+// signal, and the moment is that of a fork.
 class DefaultBrokenPipeAction
 {
 public:
@@ -108,6 +131,11 @@ long StartDetachedProcess(const wxArrayString& args)
         argv.push_back(buffers.back().data());
     }
     argv.push_back(NULL);
+
+    // Elsewhere a program shares the launcher's streams, which are no pipes
+    // of ours there.
+    if ( !IsLinuxSystem(GetRunningSystemId()) )
+        return wxExecute(&argv[0], wxEXEC_ASYNC);
 
     NullStandardStreams nullStreams;
     DefaultBrokenPipeAction brokenPipe;

@@ -42,10 +42,10 @@ void LayOutEntries(LaunchEntry entries[], int count, int clientWidth,
     }
 }
 
-wxPoint GetLabelPosition(const LaunchEntry& entry, int textHeight)
+wxPoint GetLabelOffset(const LaunchEntry& entry, int textHeight)
 {
-    return wxPoint(entry.rect.x + ENTRY_PADDING + GetIconSpace(entry),
-                   entry.rect.y + (entry.rect.height / 2 - textHeight / 2));
+    return wxPoint(ENTRY_PADDING + GetIconSpace(entry),
+                   entry.rect.height / 2 - textHeight / 2);
 }
 
 wxRect GetHeadingBand(const wxSize& clientSize)

@@ -18,7 +18,8 @@ class TextMeasurer;
 const int ENTRY_X = 30;
 const int FIRST_ENTRY_Y = 100;
 const int ENTRY_SPACING = 20;       // between two entry rectangles
-const int ENTRY_PADDING = 10;       // inside an entry, around its content
+const int ENTRY_PADDING = 10;       // around an entry's content, and from
+                                    // its rectangle down to its divider
 const int ICON_GAP = 10;            // between an icon and its label
 const int LABEL_MARGIN = 465;       // client width less the label limit
 const int HIGHLIGHT_RADIUS = 10;
@@ -42,8 +43,8 @@ int GetLabelLimit(const LaunchEntry& entry, int clientWidth);
 void LayOutEntries(LaunchEntry entries[], int count, int clientWidth,
                    const TextMeasurer& labelMeasurer);
 
-// Where a label of this height stands in its entry.
-wxPoint GetLabelPosition(const LaunchEntry& entry, int textHeight);
+// Where a label of this height stands, from its entry's top-left corner.
+wxPoint GetLabelOffset(const LaunchEntry& entry, int textHeight);
 
 // The areas that show the selection: the heading band and the body area.
 wxRect GetHeadingBand(const wxSize& clientSize);

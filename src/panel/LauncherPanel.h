@@ -51,9 +51,6 @@ private:
     void DrawOption(wxDC& dc, const LaunchEntry& entry, int x, int y,
                     bool highlighted);
 
-    // The entry whose rectangle holds the point, or -1.
-    int HitTest(int x, int y) const;
-
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);

@@ -35,20 +35,16 @@ void LauncherPanel::DrawOption(wxDC& dc, const LaunchEntry& entry, int x,
         dc.SetTextForeground(*wxBLACK);
     }
 
-    int labelX = x + ENTRY_PADDING;
     if ( entry.icon.IsOk() )
-    {
         dc.DrawBitmap(wxBitmap(entry.icon, -1), x + ENTRY_PADDING,
                       y + ENTRY_PADDING, false);
-        labelX += GetIconSpace(entry);
-    }
 
     const wxString label = FitTextToWidth(dc, entry.label,
                                           GetLabelLimit(entry,
                                                         GetClientSize().x));
     int textWidth = 0, textHeight = 0;
     dc.GetTextExtent(label, &textWidth, &textHeight);
-    dc.DrawText(label, labelX, y + (height / 2 - textHeight / 2));
+    dc.DrawText(label, wxPoint(x, y) + GetLabelOffset(entry, textHeight));
 
     if ( m_divider.IsOk() )
         dc.DrawBitmap(wxBitmap(m_divider, -1), x, y + height + ENTRY_PADDING,

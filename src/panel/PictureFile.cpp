@@ -6,6 +6,7 @@
 #include "panel/PictureFile.h"
 
 #include <wx/ffile.h>
+#include <wx/filename.h>
 #include <wx/log.h>
 
 #include <stdint.h>
@@ -77,6 +78,14 @@ bool ReadPictureSize(const unsigned char* header, size_t length,
 
 bool LoadPicture(wxImage& image, const wxString& path)
 {
+    // Reading a pipe or a device could wait for ever.
+    if ( wxFileName::Exists(path) && !wxFileName::FileExists(path) )
+    {
+        wxLogError("The picture \"%s\" is not a regular file and is not "
+                   "loaded.", path);
+        return false;
+    }
+
     unsigned char header[HEADER_LENGTH];
     size_t length = 0;
     {

@@ -22,8 +22,9 @@ bool ReadPictureSize(const unsigned char* header, size_t length,
                      long long* width, long long* height);
 
 // Loads the picture file at the path, in whatever format the registered
-// image handlers recognise, unless its header declares a picture larger
-// than the limits above (the user is told). Failures leave the image empty.
+// image handlers recognise, unless it is no regular file or its header
+// declares a picture larger than the limits above (the user is told).
+// Failures leave the image empty.
 bool LoadPicture(wxImage& image, const wxString& path);
 
 #endif // LAUNCHER_PANEL_PICTUREFILE_H

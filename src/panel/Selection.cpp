@@ -10,11 +10,6 @@
 #include <wx/dcclient.h>
 #include <wx/region.h>
 
-int LauncherPanel::HitTest(int x, int y) const
-{
-    return FindEntryAt(m_entries, m_entryCount, x, y);
-}
-
 bool LauncherPanel::SetSelection(int index)
 {
     if ( index == m_selection || index > MAX_ENTRIES - 1 || index < -1 )
@@ -42,7 +37,8 @@ bool LauncherPanel::SetSelection(int index)
 
 void LauncherPanel::OnMotion(wxMouseEvent& event)
 {
-    const int hit = HitTest(event.GetX(), event.GetY());
+    const int hit = FindEntryAt(m_entries, m_entryCount, event.GetX(),
+                                event.GetY());
     if ( hit != m_selection )
         SetCursor(hit != -1 ? m_handCursor : wxNullCursor);
     SetSelection(hit);
@@ -50,7 +46,8 @@ void LauncherPanel::OnMotion(wxMouseEvent& event)
 
 void LauncherPanel::OnLeftDown(wxMouseEvent& event)
 {
-    const int hit = HitTest(event.GetX(), event.GetY());
+    const int hit = FindEntryAt(m_entries, m_entryCount, event.GetX(),
+                                event.GetY());
     if ( hit != -1 )
         LaunchOption(hit);
 }

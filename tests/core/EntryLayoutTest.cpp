@@ -48,9 +48,9 @@ TEST(EntryLayout, EntriesStackDownwardsSizedByIconAndLabel)
     EXPECT_EQ(wxRect(30, 306, 79, 39), entries[3].rect);
     EXPECT_EQ(wxRect(), entries[4].rect);
 
-    EXPECT_EQ(wxPoint(98, 125), GetLabelPosition(entries[0], 19));
-    EXPECT_EQ(wxPoint(40, 198), GetLabelPosition(entries[1], 19));
-    EXPECT_EQ(wxPoint(66, 257), GetLabelPosition(entries[2], 19));
+    EXPECT_EQ(wxPoint(98, 125), entries[0].rect.GetTopLeft() + GetLabelOffset(entries[0], 19));
+    EXPECT_EQ(wxPoint(40, 198), entries[1].rect.GetTopLeft() + GetLabelOffset(entries[1], 19));
+    EXPECT_EQ(wxPoint(66, 257), entries[2].rect.GetTopLeft() + GetLabelOffset(entries[2], 19));
 }
 
 TEST(EntryLayout, LabelsAreShortenedToTheirLimit)
@@ -88,7 +88,7 @@ TEST(EntryLayout, LabelIsCentredWithTruncatedHalves)
     {
         entry.rect = wxRect(30, 100, 50, c.rectHeight);
         EXPECT_EQ(wxPoint(40, 100 + c.below),
-                  GetLabelPosition(entry, c.textHeight))
+                  entry.rect.GetTopLeft() + GetLabelOffset(entry, c.textHeight))
             << c.rectHeight << " / " << c.textHeight;
     }
 }

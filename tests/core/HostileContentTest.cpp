@@ -15,6 +15,7 @@
 
 #include <wx/mstream.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -170,6 +171,26 @@ TEST(HostileContent, OversizedFileIsNotRead)
     log.Clear();
     EXPECT_FALSE(LoadContentFile(path, document));
     EXPECT_FALSE(log.GetTexts(wxLOG_Error)[0].Contains("larger than"));
+}
+
+TEST(HostileContent, PipesAndFoldersAreNotRead)
+{
+    // Opening a pipe would wait for a writer that never comes.
+    TempDir dir;
+    const wxString pipe = dir.Path("pipe");
+    ASSERT_EQ(0, mkfifo(pipe.fn_str(), 0600));
+    const wxString folder = dir.MakeDir("folder");
+
+    for ( const wxString& path : { pipe, folder } )
+    {
+        LogCapture log;
+        wxXmlDocument document;
+        EXPECT_FALSE(LoadContentFile(path, document));
+        wxImage image;
+        EXPECT_FALSE(LoadPicture(image, path));
+        ASSERT_EQ(2u, log.GetTexts(wxLOG_Error).size()) << path;
+        EXPECT_TRUE(log.GetTexts(wxLOG_Error)[0].Contains("not a regular file"));
+    }
 }
 
 TEST(HostilePictures, DeclaredSizeIsReadFromTheHeader)

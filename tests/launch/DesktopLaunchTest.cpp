@@ -126,6 +126,23 @@ TEST_F(DesktopLaunchTest, ProgramOutlivesTheLauncherThatStartedIt)
     EXPECT_EQ("outlived\n", WaitForMarker("outlived"));
 }
 
+TEST_F(DesktopLaunchTest, ProgramGetsTheNullDeviceEvenFromALauncherWithoutStreams)
+{
+    // A launcher started with its standard streams closed must still hand
+    // the null device on, not a stream that is closed.
+    const wxString program = WriteScript("$T/orphan",
+        "fds=$(readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2)\n"
+        "echo \"$fds\" > '$T/orphan-fds'\n");
+    const wxCharBuffer helper(wxString(LAUNCH_AND_EXIT).fn_str());
+    const wxCharBuffer programArg(program.fn_str());
+    const char* const argv[] = { "/bin/sh", "-c",
+                                 "exec \"$0\" \"$1\" <&- >&- 2>&-",
+                                 helper.data(), programArg.data(), NULL };
+    EXPECT_EQ(0, wxExecute(argv, wxEXEC_SYNC | wxEXEC_NODISABLE));
+
+    EXPECT_EQ("/dev/null\n/dev/null\n/dev/null\n", WaitForMarker("orphan-fds"));
+}
+
 TEST_F(DesktopLaunchTest, RefusesRelaunchWhileTheProgramRuns)
 {
     WriteScript("$L/waiting", "echo started >> '$T/runs'\nexec sleep 30\n");

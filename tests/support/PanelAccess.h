@@ -39,7 +39,6 @@ public:
         return m_panel->AddEntry(type, iconPath, label, description, data);
     }
     void LayoutOptions() { m_panel->LayoutOptions(); }
-    int HitTest(int x, int y) const { return m_panel->HitTest(x, y); }
 
     void SetLaunchSystem(LaunchSystem* system)
         { m_panel->m_launchSystem = system; }
