@@ -10,8 +10,6 @@
 #include "CoreTestHelpers.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <functional>
 
@@ -42,6 +40,10 @@ private:
     const bool m_flat;
 };
 
+const FixedMeasurer FIXED;
+const OddMeasurer NO_EXTENTS([](long) { return 0; });
+const OddMeasurer FLAT_EXTENTS([](long n) { return n; }, true);
+
 Lines Wrap(const TextMeasurer& measurer, const wxString& text, int width,
            int height)
 {
@@ -49,12 +51,19 @@ Lines Wrap(const TextMeasurer& measurer, const wxString& text, int width,
     return Lines(lines.begin(), lines.end());
 }
 
-// What every wrapping must give, whatever the text and the measurer: no
-// more lines than the height holds, no empty line, and the lines are the
-// text's beginning as it stands.
-void CheckWrapping(const TextMeasurer& measurer, const wxString& text,
-                   int width, int height)
+// What every fitting must give, whatever the text and the measurer: the
+// shortened text is the text itself or its beginning followed by "...";
+// the lines are no more than the height holds, none empty, and together
+// the text's beginning as it stands.
+void CheckFitting(const TextMeasurer& measurer, const wxString& text,
+                  int width, int height)
 {
+    const wxString fitted = FitTextToWidth(measurer, text, width);
+    wxString kept;
+    EXPECT_TRUE(fitted == text ||
+                (fitted.EndsWith("...", &kept) && text.StartsWith(kept)))
+        << fitted.length() << " characters";
+
     const Lines lines = Wrap(measurer, text, width, height);
     EXPECT_LE(lines.size(), static_cast<size_t>(std::max(height / 20, 0)));
     wxString joined;
@@ -66,86 +75,43 @@ void CheckWrapping(const TextMeasurer& measurer, const wxString& text,
     EXPECT_TRUE(text.StartsWith(joined));
 }
 
-// Shortening gives the text itself or its beginning followed by "...".
-void CheckShortening(const TextMeasurer& measurer, const wxString& text,
-                     int width)
-{
-    const wxString fitted = FitTextToWidth(measurer, text, width);
-    wxString kept;
-    EXPECT_TRUE(fitted == text ||
-                (fitted.EndsWith("...", &kept) && text.StartsWith(kept)))
-        << fitted.length() << " characters";
-}
-
 } // anonymous namespace
 
 TEST(TextFit, Shortening)
 {
-    const struct
-    {
-        const char* text;
-        int width;
-        const char* expected;
-    } cases[] =
+    const struct { const char* text; int width; const char* expected; }
+        cases[] =
     {
         { "abcdefghij", 100, "abcdefghij" },
         // Seven characters with "..." make exactly 100 and still fit.
-        { "abcdefghijkl", 100, "abc..." },
-        { "abcdefghijk", 109, "abc..." },
+        { "abcdefghijkl", 100, "abc..." }, { "abcdefghijk", 109, "abc..." },
         { "abcdefghijklmnopqrst", 150, "abcdefgh..." },
-        { "a b c d e f", 100, "a b..." },
-        { "abcdefgh", 75, "..." },
+        { "a b c d e f", 100, "a b..." }, { "abcdefgh", 75, "..." },
         // Fewer than four characters before the first that fails: "..."
         // alone, never the whole text.
-        { "abcdefgh", 50, "..." },
-        { "abcdefgh", 0, "..." },
-        { "abcdefgh", -1, "..." },
-        { "ab", 10, "..." },
-        { "abc", INT_MIN, "..." },
-        { "abc", INT_MAX, "abc" },
-        { "", 100, "" },
-        { "", 0, "" },
-        { "", INT_MIN, "" },
+        { "abcdefgh", 50, "..." }, { "abcdefgh", 0, "..." },
+        { "abcdefgh", -1, "..." }, { "ab", 10, "..." },
+        { "abc", INT_MIN, "..." }, { "abc", INT_MAX, "abc" },
+        { "", 100, "" }, { "", 0, "" }, { "", INT_MIN, "" },
     };
-
-    const FixedMeasurer measurer;
     for ( const auto& c : cases )
-    {
-        EXPECT_EQ(c.expected, FitTextToWidth(measurer, c.text, c.width))
+        EXPECT_EQ(c.expected, FitTextToWidth(FIXED, c.text, c.width))
             << c.text << " to " << c.width;
-    }
-}
 
-TEST(TextFit, ShorteningWithWrongExtents)
-{
+    // Extents that are missing, flat, too few or too many.
     const wxString text = "abcdefghijkl";
-    const struct
-    {
-        const char* what;
-        OddMeasurer measurer;
-        const char* expected;
-    } cases[] =
-    {
-        { "none", OddMeasurer([](long) { return 0; }), "abcdefghijkl" },
-        { "all zero", OddMeasurer([](long n) { return n; }, true),
-          "abcdefghijkl" },
-        { "only the first half", OddMeasurer([](long n) { return n / 2; }),
-          "abcdefghijkl" },
-        { "more than characters", OddMeasurer([](long n) { return n + 20; }),
-          "abc..." },
-    };
-    for ( const auto& c : cases )
-        EXPECT_EQ(c.expected, FitTextToWidth(c.measurer, text, 100)) << c.what;
+    EXPECT_EQ(text, FitTextToWidth(NO_EXTENTS, text, 100));
+    EXPECT_EQ(text, FitTextToWidth(FLAT_EXTENTS, text, 100));
+    EXPECT_EQ(text, FitTextToWidth(OddMeasurer([](long n) { return n / 2; }),
+                                   text, 100));
+    EXPECT_EQ("abc...", FitTextToWidth(OddMeasurer([](long n)
+                                       { return n + 20; }), text, 100));
 }
 
 TEST(TextFit, Wrapping)
 {
-    const struct
-    {
-        const char* text;
-        int width, height;
-        Lines expected;
-    } cases[] =
+    const struct { const char* text; int width, height; Lines expected; }
+        cases[] =
     {
         { "abc def ghi", 60, 50, { "abc ", "def " } },
         { "abc def ghi", 60, 60, { "abc ", "def ", "ghi" } },
@@ -162,10 +128,8 @@ TEST(TextFit, Wrapping)
         { "a b  c ", 70, 100, { "a b  c " } },
         { "a b c d e f g h", 20, 100, { "a ", "b ", "c ", "d ", "e " } },
         { "abcdefghij", 60, 39, { "abcde" } },
-        { "abc", 60, 19, { } },
-        { "abc", 60, 0, { } },
-        { "abc", 60, -1, { } },
-        { "abc", 60, INT_MIN, { } },
+        { "abc", 60, 19, { } }, { "abc", 60, 0, { } },
+        { "abc", 60, -1, { } }, { "abc", 60, INT_MIN, { } },
         // Not even one character fits, or only the first: one a line.
         { "abc", 5, 100, { "a", "b", "c" } },
         { "abc", -10, 100, { "a", "b", "c" } },
@@ -175,97 +139,63 @@ TEST(TextFit, Wrapping)
         // An empty text is no line at all.
         { "", 60, 100, { } },
     };
-
-    const FixedMeasurer measurer;
     for ( const auto& c : cases )
-    {
-        EXPECT_EQ(c.expected, Wrap(measurer, c.text, c.width, c.height))
+        EXPECT_EQ(c.expected, Wrap(FIXED, c.text, c.width, c.height))
             << '"' << c.text << "\" to " << c.width << " x " << c.height;
-    }
 
     // Lines without height cannot be counted into any height.
     EXPECT_EQ(Lines(), Wrap(FixedMeasurer(10, 0), "abc def", 30, 100));
-}
 
-TEST(TextFit, WrappingWithWrongExtents)
-{
-    const struct
-    {
-        const char* what;
-        OddMeasurer measurer;
-        const char* text;
-        Lines expected;
-    } cases[] =
-    {
-        // No cut point: what remains is the last line.
-        { "none", OddMeasurer([](long) { return 0; }), "abc def ghi",
-          { "abc def ghi" } },
-        { "all zero", OddMeasurer([](long n) { return n; }, true),
-          "abc def ghi", { "abc def ghi" } },
-        { "six short", OddMeasurer([](long n) { return n - 6; }),
-          "abcdefghijklmn", { "abcde", "fghijklmn" } },
-        { "more than characters", OddMeasurer([](long n) { return 2 * n; }),
-          "abcdefghij", { "abcde", "fghij" } },
-    };
-    for ( const auto& c : cases )
-        EXPECT_EQ(c.expected, Wrap(c.measurer, c.text, 60, 100)) << c.what;
+    // Without a cut point what remains is the last line; too few or too
+    // many extents still cut where the text stops fitting.
+    EXPECT_EQ(Lines({ "abc def ghi" }),
+              Wrap(NO_EXTENTS, "abc def ghi", 60, 100));
+    EXPECT_EQ(Lines({ "abc def ghi" }),
+              Wrap(FLAT_EXTENTS, "abc def ghi", 60, 100));
+    EXPECT_EQ(Lines({ "abcde", "fghijklmn" }),
+              Wrap(OddMeasurer([](long n) { return n - 6; }),
+                   "abcdefghijklmn", 60, 100));
+    EXPECT_EQ(Lines({ "abcde", "fghij" }),
+              Wrap(OddMeasurer([](long n) { return 2 * n; }), "abcdefghij",
+                   60, 100));
 }
 
 TEST(TextFit, HostileTextsStayBounded)
 {
-    const wxString rtl = wxString::FromUTF8(
-        "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D ");
-    const wxString combining = wxString::FromUTF8("e\xCC\x81\xCC\xA3 a\xCC\x8A");
-    const wxString emoji = wxString::FromUTF8(
-        "\xF0\x9F\x98\x80\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9 ");
-
-    std::vector<wxString> texts =
-    {
-        wxString('x', 50000),
-        wxString(' ', 50000),
-        wxString('\t', 25000) + wxString('\n', 25000),
-    };
-    for ( const wxString& sample : { rtl, combining, emoji } )
-    {
-        wxString text;
-        while ( text.length() < 50000 )
-            text += sample;
-        texts.push_back(text);
-    }
-
-    const FixedMeasurer fixed;
-
     // Long texts are cut where short ones would be.
+    const wxString longWord('x', 50000);
     wxString words;
     for ( int n = 0; n < 12500; ++n )
         words += "abc ";
-    EXPECT_EQ(Lines(5, wxString('x', 35)), Wrap(fixed, texts[0], 365, 100));
+    EXPECT_EQ(Lines(5, wxString('x', 35)), Wrap(FIXED, longWord, 365, 100));
     EXPECT_EQ(Lines(3, "abc abc abc abc abc abc abc abc abc "),
-              Wrap(fixed, words, 365, 60));
-    EXPECT_EQ(wxString('x', 32) + "...", FitTextToWidth(fixed, texts[0], 395));
+              Wrap(FIXED, words, 365, 60));
+    EXPECT_EQ(wxString('x', 32) + "...", FitTextToWidth(FIXED, longWord, 395));
     EXPECT_EQ("abc abc abc abc abc abc abc abc ...",
-              FitTextToWidth(fixed, words, 395));
+              FitTextToWidth(FIXED, words, 395));
 
-    const OddMeasurer none([](long) { return 0; });
-    const OddMeasurer fewer([](long n) { return n / 3; });
-    const OddMeasurer more([](long n) { return n + 7; });
-    const OddMeasurer flat([](long n) { return n; }, true);
-    const TextMeasurer* const measurers[] = { &fixed, &none, &fewer, &more,
-                                              &flat };
-
-    for ( const wxString& text : texts )
+    // Blanks, tabs and line feeds, right-to-left and combining characters
+    // and emoji, long and short, on right and wrong extents.
+    const char* const samples[] =
     {
+        " ", "\t\n",
+        "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D ",
+        "e\xCC\x81\xCC\xA3 a\xCC\x8A",
+        "\xF0\x9F\x98\x80\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9 ",
+    };
+    const OddMeasurer more([](long n) { return n + 7; });
+    const TextMeasurer* const measurers[] = { &FIXED, &NO_EXTENTS, &more };
+    for ( const char* sample : samples )
+    {
+        wxString text;
+        while ( text.length() < 50000 )
+            text += wxString::FromUTF8(sample);
         for ( const TextMeasurer* measurer : measurers )
         {
-            for ( int width : { -10, 0, 15, 365, 1000000 } )
-            {
-                CheckShortening(*measurer, text, width);
-                CheckWrapping(*measurer, text, width, 435);
-            }
-            // Short texts too, where the extents run out soonest.
-            CheckShortening(*measurer, text.Left(2), 15);
-            CheckWrapping(*measurer, text.Left(2), 5, 100);
-            CheckWrapping(*measurer, text.Left(1), 5, 100);
+            for ( int width : { -10, 15, 365 } )
+                CheckFitting(*measurer, text, width, 435);
+            CheckFitting(*measurer, text.Left(2), 5, 100);
+            CheckFitting(*measurer, text.Left(1), 5, 100);
         }
     }
 }

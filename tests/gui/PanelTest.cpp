@@ -1,55 +1,68 @@
 ///////////////////////////////////////////////////////////////////////////////
 // Name:        tests/gui/PanelTest.cpp
-// Purpose:     The launcher panel as its constructor leaves it: pictures,
-//              look, entries and icons
+// Purpose:     The launcher panel as its constructor leaves it (pictures,
+//              look, entries, icons) and the picture that it renders
 ///////////////////////////////////////////////////////////////////////////////
 
 #include "PanelTestSupport.h"
 
-#include <wx/frame.h>
+#include "panel/DCTextMeasurer.h"
 
 namespace
 {
 
-wxSize GetFrameClientSize()
-{
-    return GetTestFrame()->GetClientSize();
-}
-
-// Whether a message of the level mentions the text.
-bool Logged(const LogCapture& log, wxLogLevel level, const wxString& text)
-{
-    for ( const wxString& message : log.GetTexts(level) )
-        if ( message.Contains(text) )
-            return true;
-    return false;
-}
-
 const char GARBAGE[] = "this is no picture in any format\n";
+const char BACKGROUND_FILE[] = "launcher_data/images/launcher_background.png";
+const char DIVIDER_FILE[] = "launcher_data/images/horiz_div_line.png";
+
+std::string ThreeOptions()
+{
+    return MakeOption("browser", "", "Alpha entry", "First description") +
+           MakeOption("browser", "", "Beta entry", "Second description") +
+           MakeOption("browser", "", "Gamma entry", "Third description");
+}
 
 } // anonymous namespace
 
-TEST(PanelPictures, BackgroundIsScaledToTheClientArea)
+TEST(PanelPictures, ComeFromTheImagesFolderAndOnlyTheBackgroundIsScaled)
 {
-    const wxSize client = GetFrameClientSize();
-    // Four quadrants of their own red and green, so that each corner of
-    // the scaled picture shows where its pixels came from, and a pattern
-    // in blue.
-    const wxSize sizes[] = { wxSize(2, 2), wxSize(100, 20), wxSize(20, 900),
-                             wxSize(2000, 1600), client };
-    for ( const wxSize& size : sizes )
+    const wxSize client = GetTestFrame()->GetClientSize();
+    const wxImage divider = MakeSolidImage(wxSize(300, 3), DIVIDER_COLOUR);
+    // Four quadrants of their own red and green, so that each corner of the
+    // scaled picture shows where its pixels came from, and a pattern in
+    // blue. BMP files under ".png" names are read as well.
+    const std::pair<wxSize, wxBitmapType> cases[] =
     {
-        SCOPED_TRACE(testing::Message() << "file of " << size);
+        { wxSize(2, 2), wxBITMAP_TYPE_PNG },
+        { wxSize(100, 20), wxBITMAP_TYPE_BMP },
+        { wxSize(20, 900), wxBITMAP_TYPE_PNG },
+        { wxSize(2000, 1600), wxBITMAP_TYPE_PNG },
+        { client, wxBITMAP_TYPE_BMP },
+    };
+    for ( const auto& c : cases )
+    {
+        const wxSize size = c.first;
+        SCOPED_TRACE(testing::Message() << "file of " << size << ", type "
+                     << c.second);
         wxImage file(size);
         for ( int y = 0; y < size.y; ++y )
             for ( int x = 0; x < size.x; ++x )
                 file.SetRGB(x, y, x < size.x / 2 ? 200 : 40,
                             y < size.y / 2 ? 200 : 40, (x * 7 + y) % 256);
         ContentDir content;
-        content.WriteImage("launcher_data/images/launcher_background.png",
-                           file);
+        content.WriteImage(BACKGROUND_FILE, file, c.second);
+        content.WriteImage(DIVIDER_FILE, divider, c.second);
+        // Pictures of the same names in the language folder are decoys.
+        for ( const char* name : { "launcher_background.png",
+                                   "horiz_div_line.png",
+                                   "images/launcher_background.png",
+                                   "images/horiz_div_line.png" } )
+            content.WriteImage(wxString("launcher_data/en/") + name,
+                               MakeSolidImage(wxSize(17, 9), ICON_COLOUR));
+        content.WriteCatalogue("");
         TestPanel panel(content);
 
+        EXPECT_TRUE(SamePixels(divider, panel.Access().Divider()));
         const wxImage& background = panel.Access().Background();
         ASSERT_TRUE(background.IsOk());
         EXPECT_EQ(client, background.GetSize());
@@ -58,92 +71,65 @@ TEST(PanelPictures, BackgroundIsScaledToTheClientArea)
             EXPECT_TRUE(SamePixels(file, background));
             continue;
         }
-        const int right = client.x - 1, bottom = client.y - 1;
-        EXPECT_EQ(200, background.GetRed(0, 0));
-        EXPECT_EQ(200, background.GetGreen(0, 0));
-        EXPECT_EQ(40, background.GetRed(right, 0));
-        EXPECT_EQ(40, background.GetGreen(0, bottom));
-        EXPECT_EQ(40, background.GetRed(right, bottom));
-        EXPECT_EQ(40, background.GetGreen(right, bottom));
+        // Red and green at the top left, red at the top right, green at the
+        // bottom left, red and green at the bottom right.
+        const int r = client.x - 1, b = client.y - 1;
+        EXPECT_EQ("200 200 40 40 40 40", wxString::Format("%d %d %d %d %d %d",
+            background.GetRed(0, 0), background.GetGreen(0, 0),
+            background.GetRed(r, 0), background.GetGreen(0, b),
+            background.GetRed(r, b), background.GetGreen(r, b)));
     }
 }
 
-TEST(PanelPictures, ComeFromTheImagesFolderWhateverTheirFormat)
+TEST(PanelPictures, UnreadablePicturesAreReportedAndTheRestStillWorks)
 {
-    const wxBitmapType types[] = { wxBITMAP_TYPE_PNG, wxBITMAP_TYPE_BMP };
-    for ( wxBitmapType type : types )
+    StringsInUse strings(WELCOME_TEXTS);
+    for ( bool written : { false, true } )
     {
-        SCOPED_TRACE(type == wxBITMAP_TYPE_PNG ? "PNG files" : "BMP files");
+        SCOPED_TRACE(written ? "files that are no pictures" : "missing files");
         ContentDir content;
-        content.WriteImage("launcher_data/images/launcher_background.png",
-                           MakeSolidImage(wxSize(40, 30), BACKGROUND_COLOUR),
-                           type);
-        content.WriteImage("launcher_data/images/horiz_div_line.png",
-                           MakeSolidImage(wxSize(300, 3), DIVIDER_COLOUR),
-                           type);
-        // Pictures of the same names in the language folder are decoys.
-        const wxImage decoy = MakeSolidImage(wxSize(17, 9), ICON_COLOUR);
-        for ( const char* name : { "launcher_background.png",
-                                   "horiz_div_line.png",
-                                   "images/launcher_background.png",
-                                   "images/horiz_div_line.png" } )
-            content.WriteImage(wxString("launcher_data/en/") + name, decoy);
-        content.WriteCatalogue("");
-        TestPanel panel(content);
-
-        const wxImage& background = panel.Access().Background();
-        const wxImage& divider = panel.Access().Divider();
-        EXPECT_TRUE(AllPixelsAre(background, wxRect(GetFrameClientSize()),
-                                 BACKGROUND_COLOUR));
-        EXPECT_EQ(wxSize(300, 3), divider.GetSize());
-        EXPECT_TRUE(AllPixelsAre(divider, wxRect(0, 0, 300, 3),
-                                 DIVIDER_COLOUR));
-    }
-}
-
-TEST(PanelPictures, UnreadablePicturesAreReportedAndLeftEmpty)
-{
-    const struct
-    {
-        const char* name;
-        bool written;
-        wxLogLevel level;
-    } cases[] =
-    {
-        { "missing files", false, wxLOG_Error },
-        { "files that are no pictures", true, wxLOG_Warning },
-    };
-    for ( const auto& c : cases )
-    {
-        SCOPED_TRACE(c.name);
-        ContentDir content;
-        if ( c.written )
+        if ( written )
         {
-            content.WriteFile("launcher_data/images/launcher_background.png",
-                              GARBAGE);
-            content.WriteFile("launcher_data/images/horiz_div_line.png",
-                              GARBAGE);
+            content.WriteFile(BACKGROUND_FILE, GARBAGE);
+            content.WriteFile(DIVIDER_FILE, GARBAGE);
         }
-        content.WriteCatalogue(MakeOption("executable", "", "First") +
-                               MakeOption("browser", "", "Second"));
+        content.WriteCatalogue(ThreeOptions());
         TestPanel panel(content);
         LauncherPanelTestAccess& access = panel.Access();
 
         EXPECT_FALSE(access.Background().IsOk());
         EXPECT_FALSE(access.Divider().IsOk());
-        EXPECT_TRUE(Logged(panel.Log(), wxLOG_Error,
-                           content.ImagePath("launcher_background.png")));
-        EXPECT_TRUE(Logged(panel.Log(), wxLOG_Error,
-                           content.ImagePath("horiz_div_line.png")));
-        EXPECT_FALSE(panel.Log().GetTexts(c.level).empty());
+        const std::vector<wxString> logged = panel.Log().GetTexts(wxLOG_Error);
+        const wxString errors = wxJoin(wxArrayString(logged.size(),
+                                                     logged.data()), '\n');
+        EXPECT_TRUE(errors.Contains(content.Path(BACKGROUND_FILE))) << errors;
+        EXPECT_TRUE(errors.Contains(content.Path(DIVIDER_FILE))) << errors;
+        if ( written )
+        {
+            EXPECT_FALSE(panel.Log().GetTexts(wxLOG_Warning).empty());
+        }
 
         // The rest of the panel does not depend on the pictures.
-        ASSERT_EQ(2, access.EntryCount());
-        EXPECT_EQ(wxPoint(30, 100), access.Entry(0).rect.GetPosition());
-        EXPECT_GT(access.Entry(1).rect.y, access.Entry(0).rect.GetBottom());
+        ASSERT_EQ(3, access.EntryCount());
+        const wxRect first = access.Entry(0).rect;
+        EXPECT_EQ(wxPoint(30, 100), first.GetPosition());
+        EXPECT_GT(access.Entry(1).rect.y, first.GetBottom());
         EXPECT_EQ(-1, access.Selection());
         for ( int n = 0; n < MAX_ENTRIES; ++n )
-            EXPECT_EQ(-1, access.Pid(n));
+            EXPECT_EQ(-1, access.Pid(n)) << "slot " << n;
+
+        // The texts still show, and nothing stands in for the pictures.
+        const wxSize client = panel->GetClientSize();
+        const wxImage image = RenderPanel(panel.Get(), BACKGROUND_COLOUR);
+        EXPECT_GT(CountPixels(image, wxRect(150, 33, 200, 30), IsTextPixel), 0);
+        EXPECT_GT(CountPixels(image, first, IsTextPixel), 0);
+        EXPECT_GT(CountPixels(image, wxRect(client.x - 395, 100, 395,
+                                            client.y - 100), IsTextPixel), 0);
+        EXPECT_EQ(150 * 33, CountPixels(image, wxRect(0, 0, 150, 33),
+                                        BACKGROUND_COLOUR));
+        EXPECT_EQ(300 * 20, CountPixels(image, wxRect(30, first.GetBottom() + 1,
+                                                      300, 20),
+                                        BACKGROUND_COLOUR));
     }
 }
 
@@ -158,97 +144,40 @@ TEST(PanelConstruction, WithoutCatalogueEverySlotStaysEmpty)
     EXPECT_EQ(-1, access.Selection());
     for ( int n = 0; n < MAX_ENTRIES; ++n )
     {
-        SCOPED_TRACE(testing::Message() << "slot " << n);
         const LaunchEntry& entry = access.Entry(n);
-        EXPECT_TRUE(entry.type.empty());
-        EXPECT_FALSE(entry.icon.IsOk());
-        EXPECT_TRUE(entry.label.empty());
-        EXPECT_TRUE(entry.description.empty());
-        EXPECT_TRUE(entry.data.empty());
-        EXPECT_EQ(wxRect(), entry.rect);
-        EXPECT_EQ(-1, access.Pid(n));
+        EXPECT_TRUE(entry.type.empty() && entry.label.empty() &&
+                    entry.description.empty() && entry.data.empty() &&
+                    !entry.icon.IsOk() && entry.rect == wxRect() &&
+                    access.Pid(n) == -1) << "slot " << n;
     }
-}
-
-TEST(PanelConstruction, LookSizeAndStyle)
-{
-    ContentDir content;
-    content.WriteStandardImages();
-    TestPanel panel(content);
-    LauncherPanelTestAccess& access = panel.Access();
-
-    const struct
-    {
-        const char* name;
-        const wxFont& font;
-        wxFontWeight weight;
-    } fonts[] =
-    {
-        { "masthead", access.MastheadFont(), wxFONTWEIGHT_BOLD },
-        { "label", access.LabelFont(), wxFONTWEIGHT_NORMAL },
-        { "heading", access.HeadingFont(), wxFONTWEIGHT_BOLD },
-        { "body", access.BodyFont(), wxFONTWEIGHT_NORMAL },
-    };
-    for ( const auto& f : fonts )
-    {
-        SCOPED_TRACE(f.name);
-        ASSERT_TRUE(f.font.IsOk());
-        EXPECT_EQ(12, f.font.GetPointSize());
-        EXPECT_EQ(wxFONTFAMILY_SWISS, f.font.GetFamily());
-        EXPECT_EQ(wxFONTSTYLE_NORMAL, f.font.GetStyle());
-        EXPECT_EQ(f.weight, f.font.GetWeight());
-        EXPECT_FALSE(f.font.GetUnderlined());
-    }
-
-    EXPECT_EQ(TEXT_COLOUR, access.TextColour());
-    EXPECT_EQ(255, access.TextColour().Alpha());
-    EXPECT_EQ(HIGHLIGHT_COLOUR, access.HighlightColour());
-    EXPECT_EQ(255, access.HighlightColour().Alpha());
-    ASSERT_TRUE(access.HighlightBrush().IsOk());
-    EXPECT_EQ(wxBRUSHSTYLE_SOLID, access.HighlightBrush().GetStyle());
-    EXPECT_EQ(HIGHLIGHT_COLOUR, access.HighlightBrush().GetColour());
-    EXPECT_TRUE(access.HandCursor().IsOk());
 
     // Tab, the arrows, Enter and Escape must reach the key handler.
     EXPECT_TRUE(panel->HasFlag(wxWANTS_CHARS));
     EXPECT_FALSE(panel->HasFlag(wxTAB_TRAVERSAL));
-    EXPECT_EQ(wxPoint(0, 0), panel->GetPosition());
-    EXPECT_EQ(GetFrameClientSize(), panel->GetSize());
-    EXPECT_EQ(GetFrameClientSize(), panel->GetClientSize());
+    EXPECT_EQ(wxRect(GetTestFrame()->GetClientSize()), panel->GetRect());
+    EXPECT_EQ(GetTestFrame()->GetClientSize(), panel->GetClientSize());
+
+    const wxFont bold(12, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL,
+                      wxFONTWEIGHT_BOLD);
+    const wxFont normal(12, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL,
+                        wxFONTWEIGHT_NORMAL);
+    EXPECT_TRUE(access.MastheadFont() == bold);
+    EXPECT_TRUE(access.HeadingFont() == bold);
+    EXPECT_TRUE(access.LabelFont() == normal);
+    EXPECT_TRUE(access.BodyFont() == normal);
 }
 
-TEST(PanelEntries, AtMostFiveAreStored)
+TEST(PanelEntries, AtMostFiveWithIconsFromFilesOnly)
 {
     StringsInUse strings({ { "unsupported_type", "Cannot launch \"%s\"" } });
-    ContentDir content;
-    content.WriteStandardImages();
-    content.WriteCatalogue(MakeOption("executable", "", "one") +
-                           MakeOption("Browser", "", "two") +
-                           MakeOption("exe", "", "refused") +
-                           MakeOption("mimelookup", "", "three") +
-                           MakeOption("executable", "", "four") +
-                           MakeOption("executable", "", "five") +
-                           MakeOption("executable", "", "six") +
-                           MakeOption("Video", "", "late"));
-    TestPanel panel(content);
-    LauncherPanelTestAccess& access = panel.Access();
-
-    ASSERT_EQ(5, access.EntryCount());
-    const char* labels[] = { "one", "two", "three", "four", "five" };
-    for ( int n = 0; n < 5; ++n )
-        EXPECT_EQ(labels[n], access.Entry(n).label);
-    EXPECT_EQ("Browser", access.Entry(1).type);
-    // Reported even once the slots are full.
-    const std::vector<wxString> errors = panel.Log().GetTexts(wxLOG_Error);
-    EXPECT_EQ((std::vector<wxString>{ "Cannot launch \"exe\"",
-                                      "Cannot launch \"Video\"" }),
-              errors);
-}
-
-TEST(PanelEntries, IconsAreLoadedFromFilesOnly)
-{
-    ContentDir content;
-    content.WriteStandardImages();
+    ContentDir content(MakeOption("executable", "icon.png", "one") +
+                       MakeOption("Browser", "bitmap.png", "two") +
+                       MakeOption("exe", "", "refused") +
+                       MakeOption("mimelookup", "missing.png", "three") +
+                       MakeOption("executable", "folder.png", "four") +
+                       MakeOption("executable", "garbage.png", "five") +
+                       MakeOption("executable", "icon.png", "six") +
+                       MakeOption("Video", "", "late"));
     const wxImage icon = MakeSolidImage(wxSize(24, 16), ICON_COLOUR);
     content.WriteImage("launcher_data/en/icon.png", icon);
     content.WriteImage("launcher_data/en/bitmap.png", icon, wxBITMAP_TYPE_BMP);
@@ -256,41 +185,229 @@ TEST(PanelEntries, IconsAreLoadedFromFilesOnly)
     content.MakeDir("launcher_data/en/folder.png");
     TestPanel panel(content);
     LauncherPanelTestAccess& access = panel.Access();
-    ASSERT_EQ(0, access.EntryCount());
 
-    const struct
+    ASSERT_EQ(5, access.EntryCount());
+    const char* labels[] = { "one", "two", "three", "four", "five" };
+    for ( int n = 0; n < 5; ++n )
     {
-        const char* file;
-        bool loaded;
-        bool reported;
-    } cases[] =
+        SCOPED_TRACE(labels[n]);
+        EXPECT_EQ(labels[n], access.Entry(n).label);
+        const wxImage& loaded = access.Entry(n).icon;
+        EXPECT_TRUE(n < 2 ? SamePixels(icon, loaded)
+                          : testing::AssertionResult(!loaded.IsOk()));
+    }
+    EXPECT_EQ("Browser", access.Entry(1).type);
+    // A missing icon or a folder is no error; a file that is no picture is.
+    // Unsupported types are reported even once the slots are full.
+    const std::vector<wxString> errors = panel.Log().GetTexts(wxLOG_Error);
+    ASSERT_EQ(3u, errors.size());
+    EXPECT_EQ("Cannot launch \"exe\"", errors[0]);
+    EXPECT_TRUE(errors[1].Contains("garbage.png")) << errors[1];
+    EXPECT_EQ("Cannot launch \"Video\"", errors[2]);
+    for ( const LoggedMessage& message : panel.Log().GetMessages() )
+        EXPECT_FALSE(message.text.Contains("missing.png") ||
+                     message.text.Contains("folder.png")) << message.text;
+}
+
+TEST(PanelRender, OnlyTheSelectedEntryIsHighlighted)
+{
+    StringsInUse strings(WELCOME_TEXTS);
+    ContentDir content(ThreeOptions());
+    TestPanel panel(content);
+    ASSERT_EQ(3, panel.Access().EntryCount());
+
+    for ( int selection : { -1, 1, 0, 2 } )
     {
-        { "icon.png", true, false },
-        { "bitmap.png", true, false },
-        { "missing.png", false, false },
-        { "folder.png", false, false },
-        { "garbage.png", false, true },
+        panel->SetSelection(selection);
+        const wxImage image = RenderPanel(panel.Get());
+        int highlighted = 0;
+        for ( int n = 0; n < 3; ++n )
+        {
+            SCOPED_TRACE(testing::Message() << "selection " << selection
+                         << ", entry " << n);
+            const bool selected = n == selection;
+            const wxRect rect = panel.Access().Entry(n).rect;
+            // Inside the outline that the context's pen draws.
+            const wxRect inside = wxRect(rect).Deflate(2);
+            const int highlight = CountPixels(image, rect, HIGHLIGHT_COLOUR);
+            highlighted += highlight;
+            EXPECT_TRUE(selected ? highlight > inside.width * inside.height / 2
+                                 : highlight == 0) << highlight;
+            EXPECT_EQ(selected, CountPixels(image, inside, IsBlackPixel) > 0);
+            EXPECT_TRUE(selected || CountPixels(image, rect, IsTextPixel) > 0);
+        }
+        // Nothing outside the entries has the highlight's colour.
+        EXPECT_EQ(highlighted, CountPixels(image, wxRect(), HIGHLIGHT_COLOUR));
+    }
+}
+
+TEST(PanelRender, WithoutEntriesOnlyTheTextsShow)
+{
+    const char* const UNDEFINED = "Undefined Property";
+    // The texts in the string table (NULL when missing), the selection and
+    // the texts shown.
+    const struct { const char* texts[3]; int selection; const char* shown[3]; }
+        cases[] =
+    {
+        { { "Masthead", "Welcome", "Pick one." }, -1,
+          { "Masthead", "Welcome", "Pick one." } },
+        { { NULL, "Welcome", "Pick one." }, -1,
+          { UNDEFINED, "Welcome", "Pick one." } },
+        { { "Masthead", NULL, "" }, -1, { "Masthead", UNDEFINED, UNDEFINED } },
+        // A slot beyond the count holds empty texts.
+        { { "Masthead", "Welcome", "Pick one." }, 0, { "Masthead", "", "" } },
     };
-    int slot = 0;
+    ContentDir content("");
+    TestPanel panel(content);
+    LauncherPanelTestAccess& access = panel.Access();
+    const wxSize client = panel->GetClientSize();
+
     for ( const auto& c : cases )
     {
-        SCOPED_TRACE(c.file);
-        panel.Log().Clear();
-        ASSERT_TRUE(access.AddEntry("browser", content.LanguagePath(c.file),
-                                    c.file, "description", "data"));
-        const LaunchEntry& entry = access.Entry(slot++);
-        EXPECT_EQ(slot, access.EntryCount());
-        EXPECT_EQ(c.file, entry.label);
-        EXPECT_EQ("data", entry.data);
-        EXPECT_EQ(c.loaded, entry.icon.IsOk());
-        if ( c.loaded )
+        SCOPED_TRACE(testing::Message() << "showing " << c.shown[0] << ", "
+                     << c.shown[1] << ", " << c.shown[2]);
+        StringsInUse strings({});
+        const char* keys[] = { "masthead_label", "welcome_label",
+                               "welcome_description" };
+        for ( int n = 0; n < 3; ++n )
+            if ( c.texts[n] )
+                g_stringTable[keys[n]] = c.texts[n];
+        panel->SetSelection(c.selection);
+
+        // Each text on its own, in its font, where it belongs.
+        wxBitmap bitmap(client);
         {
-            EXPECT_TRUE(SamePixels(icon, entry.icon));
+            wxMemoryDC dc(bitmap);
+            dc.SetBackground(wxBrush(BACKGROUND_COLOUR));
+            dc.Clear();
+            dc.SetTextForeground(TEXT_COLOUR);
+            dc.SetFont(access.MastheadFont());
+            dc.DrawText(c.shown[0], 150, 33);
+            dc.SetFont(access.HeadingFont());
+            dc.DrawText(c.shown[1], client.x - 395, 105);
+            dc.SetFont(access.BodyFont());
+            dc.DrawText(c.shown[2], client.x - 395, 150);
         }
-        EXPECT_EQ(c.reported, !panel.Log().GetMessages().empty());
+        EXPECT_TRUE(SamePixels(bitmap.ConvertToImage(),
+                               RenderPanel(panel.Get())));
     }
-    // The slots are full now.
-    EXPECT_FALSE(access.AddEntry("browser", content.LanguagePath("icon.png"),
-                                 "sixth", "", ""));
-    EXPECT_EQ(5, access.EntryCount());
+}
+
+TEST(PanelRender, IconLabelAndDividerOfEachEntry)
+{
+    StringsInUse strings(WELCOME_TEXTS);
+    ContentDir content(MakeOption("browser", "icon.png", "With icon") +
+                       MakeOption("browser", "", "Without icon"));
+    content.WriteImage("launcher_data/en/icon.png",
+                       MakeSolidImage(wxSize(48, 48), ICON_COLOUR));
+    TestPanel panel(content);
+    LauncherPanelTestAccess& access = panel.Access();
+    ASSERT_EQ(2, access.EntryCount());
+
+    // The entries are laid out in the label font.
+    wxBitmap probe(1, 1);
+    wxMemoryDC dc(probe);
+    dc.SetFont(access.LabelFont());
+    const wxSize first = dc.GetTextExtent("With icon");
+    const wxSize second = dc.GetTextExtent("Without icon");
+    const wxRect rect0(30, 100, 48 + 10 + first.x + 20,
+                       wxMax(48, first.y) + 20);
+    const wxRect rect1(30, rect0.GetBottom() + 1 + 20, second.x + 20,
+                       second.y + 20);
+    EXPECT_EQ(rect0, access.Entry(0).rect);
+    EXPECT_EQ(rect1, access.Entry(1).rect);
+
+    const wxImage image = RenderPanel(panel.Get());
+    EXPECT_EQ(48 * 48, CountPixels(image, wxRect(40, 110, 48, 48),
+                                   ICON_COLOUR));
+    EXPECT_EQ(48 * 48, CountPixels(image, wxRect(), ICON_COLOUR));
+    for ( const wxRect& rect : { rect0, rect1 } )
+        EXPECT_EQ(300 * 2, CountPixels(image, wxRect(30, rect.GetBottom() + 11,
+                                                     300, 2), DIVIDER_COLOUR))
+            << "below " << rect;
+    EXPECT_EQ(2 * 300 * 2, CountPixels(image, wxRect(), DIVIDER_COLOUR));
+
+    // The labels start behind the icon space and are centred vertically.
+    const wxRect label0 = FindPixels(image, rect0, IsTextPixel);
+    const wxRect label1 = FindPixels(image, rect1, IsTextPixel);
+    EXPECT_GE(label0.x, 98);
+    EXPECT_LT(label0.x, 98 + 4);
+    EXPECT_GE(label1.x, 40);
+    EXPECT_LT(label1.x, 40 + 4);
+    EXPECT_GE(label0.y, rect0.y + rect0.height / 2 - first.y / 2);
+    EXPECT_GE(label1.y, rect1.y + 10);
+    EXPECT_LE(label1.GetBottom(), rect1.GetBottom() - 10);
+}
+
+TEST(PanelRender, BodyLinesFollowOneAnother)
+{
+    StringsInUse strings(WELCOME_TEXTS);
+    ContentDir content(MakeOption("browser", "", "Lines"));
+    TestPanel panel(content);
+
+    // One word over and over, so that every line holds the same text.
+    wxBitmap probe(1, 1);
+    wxMemoryDC dc(probe);
+    dc.SetFont(panel.Access().BodyFont());
+    wxString description = "Hamburg";
+    for ( int n = 1; n < 40; ++n )
+        description += " Hamburg";
+    const wxArrayString lines = WrapText(dc, description, 365, 1000);
+    ASSERT_GT(lines.size(), 3u);
+    const size_t perLine = wxSplit(lines[0].Strip(), ' ').size();
+    const int lineHeight = dc.GetTextExtent(lines[0]).y;
+    description.Truncate(8 * 3 * perLine - 1);
+    panel.Access().Entry(0).description = description;
+    panel->SetSelection(0);
+    const wxImage image = RenderPanel(panel.Get());
+
+    const int x = panel->GetClientSize().x - 395;
+    const wxRect first = FindPixels(image, wxRect(x, 150, 395, lineHeight),
+                                    IsTextPixel);
+    ASSERT_FALSE(first.IsEmpty());
+    for ( int line = 1; line < 3; ++line )
+    {
+        const wxRect band(x, 150 + line * lineHeight, 395, lineHeight);
+        wxRect expected = first;
+        expected.y += line * lineHeight;
+        EXPECT_EQ(expected, FindPixels(image, band, IsTextPixel))
+            << "line " << line;
+    }
+    EXPECT_EQ(0, CountPixels(image, wxRect(x, 150 + 3 * lineHeight, 395,
+                                           image.GetHeight()), IsTextPixel));
+}
+
+TEST(PanelRender, ClippedRepaintEqualsFullPaint)
+{
+    StringsInUse strings(WELCOME_TEXTS);
+    ContentDir content(
+        MakeOption("browser", "icon.png", "A rather long first label",
+                   "A description long enough to wrap over several lines of "
+                   "the body, so that the column changes a lot when another "
+                   "entry is selected.") +
+        MakeOption("browser", "", "Short", "Brief.") +
+        MakeOption("browser", "icon.png", "Third", ""));
+    content.WriteImage("launcher_data/en/icon.png",
+                       MakeSolidImage(wxSize(32, 40), ICON_COLOUR));
+    TestPanel panel(content);
+
+    wxRegion repainted;
+    panel.Access().OnRepaint([&repainted](const wxRegion& region)
+                             { repainted = region; });
+
+    const int changes[][2] = { { -1, 0 }, { 0, 2 }, { 2, 1 }, { 1, -1 } };
+    for ( const auto& change : changes )
+    {
+        panel->SetSelection(change[0]);
+        wxBitmap bitmap(RenderPanel(panel.Get()));
+        ASSERT_TRUE(panel->SetSelection(change[1]));
+        {
+            wxMemoryDC dc(bitmap);
+            dc.SetDeviceClippingRegion(repainted);
+            panel->Render(dc);
+        }
+        EXPECT_TRUE(SamePixels(RenderPanel(panel.Get()),
+                               bitmap.ConvertToImage()))
+            << "from " << change[0] << " to " << change[1];
+    }
 }

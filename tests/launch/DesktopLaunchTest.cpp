@@ -10,11 +10,77 @@
 #include "content/DataFolders.h"
 #include "launch/LaunchActions.h"
 
+#include <wx/file.h>
 #include <wx/process.h>
 #include <wx/utils.h>
 
+#include <unistd.h>
+
 namespace
 {
+
+void WriteDesktopFile(const wxString& relative, const wxString& content)
+{
+    const wxString path = TestDesktop::Path(relative);
+    wxFileName::Mkdir(wxFileName(path).GetPath(), wxS_DIR_DEFAULT,
+                      wxPATH_MKDIR_FULL);
+    wxFile file;
+    EXPECT_TRUE(file.Create(path, true, wxS_DEFAULT | wxPOSIX_USER_EXECUTE));
+    EXPECT_TRUE(file.Write(content));
+}
+
+wxString MakeRecorder(const wxString& name)
+{
+    const wxString record = "'" + TestDesktop::Path("records/" + name) + "'";
+    return "#!/bin/sh\n"
+           "{ echo $#; for arg in \"$@\"; do printf '%s\\n' \"$arg\"; done; }"
+           " > " + record + ".part\n"
+           "mv " + record + ".part " + record + "\n";
+}
+
+class DesktopEnvironment : public testing::Environment
+{
+public:
+    DesktopEnvironment() { TestDesktop::Get(); }
+
+    virtual void SetUp() wxOVERRIDE
+    {
+        TearDown();
+        WriteDesktopFile("bin/xdg-open", MakeRecorder("xdg-open"));
+        WriteDesktopFile("bin/launch-recorder",
+                         MakeRecorder("launch-recorder"));
+        WriteDesktopFile("editor/gedit", MakeRecorder("gedit"));
+
+        wxString which;
+        EXPECT_TRUE(wxFindFileInPath(&which, TestDesktop::OriginalPath(),
+                                     "which"));
+        WriteDesktopFile("nogedit/which",
+                         "#!/bin/sh\nexec '" + which + "' \"$@\"\n");
+        WriteDesktopFile("badwhich/which",
+                         "#!/bin/sh\necho /nonexistent/gedit\n");
+
+        // GTK looks for an icon of every MIME type the toolkit reads.
+        WriteDesktopFile("sysdata/icons/hicolor/index.theme",
+                         "[Icon Theme]\nName=Hicolor\nDirectories=\n");
+
+        // The toolkit maps extensions to MIME types only through the fixed
+        // /usr/share/mime/globs (where "sgf" has this one type) and takes
+        // openers from the MimeType= lines of every .desktop file in the
+        // XDG data folders (and from defaults.list, not mimeapps.list).
+        WriteDesktopFile("data/applications/launch-recorder.desktop",
+                         "[Desktop Entry]\nType=Application\n"
+                         "Name=Launch recorder\nExec=launch-recorder %f\n"
+                         "MimeType=application/x-go-sgf;\n");
+    }
+
+    virtual void TearDown() wxOVERRIDE
+    {
+        wxFileName::Rmdir(TestDesktop::Path(""), wxPATH_RMDIR_RECURSIVE);
+    }
+};
+
+[[maybe_unused]] testing::Environment* const g_desktop =
+    testing::AddGlobalTestEnvironment(new DesktopEnvironment);
 
 class DesktopLaunchTest : public LaunchTest
 {
@@ -42,17 +108,29 @@ protected:
     {
         return m_dir.WriteFile("lang/" + name, "document");
     }
+
+    // Runs a launcher that starts the program and ends at once, its own
+    // standard streams closed or not; returns its exit status.
+    static int RunClosingLauncher(const wxString& program, bool closeStreams)
+    {
+        const wxCharBuffer helper(wxString(LAUNCH_AND_EXIT).fn_str());
+        const wxCharBuffer programArg(program.fn_str());
+        const char* const argv[] =
+        {
+            "/bin/sh", "-c", closeStreams ? "exec \"$0\" \"$1\" <&- >&- 2>&-"
+                                          : "exec \"$0\" \"$1\"",
+            helper.data(), programArg.data(), NULL
+        };
+        return wxExecute(argv, wxEXEC_SYNC | wxEXEC_NODISABLE);
+    }
 };
 
 } // anonymous namespace
 
 TEST_F(DesktopLaunchTest, StartsExactlyTheProgramOfThePath)
 {
-    static const struct
-    {
-        const char* program;
-        const char* decoy;  // what splitting the path at a blank would run
-    } cases[] =
+    // Each with what splitting the path at a blank would run.
+    static const struct { const char* program; const char* decoy; } cases[] =
     {
         { "$T/My Tools/setup", "$T/My" },
         { "$T/it's \"a\" tool; $(touch pwned) & `touch pwned`/run", "$T/it's" },
@@ -117,10 +195,7 @@ TEST_F(DesktopLaunchTest, ProgramOutlivesTheLauncherThatStartedIt)
         "    echo writes failed > '$T/outlived'\n"
         "fi\n");
 
-    const wxCharBuffer helper(wxString(LAUNCH_AND_EXIT).fn_str());
-    const wxCharBuffer programArg(program.fn_str());
-    const char* const argv[] = { helper.data(), programArg.data(), NULL };
-    EXPECT_EQ(0, wxExecute(argv, wxEXEC_SYNC | wxEXEC_NODISABLE));
+    EXPECT_EQ(0, RunClosingLauncher(program, false));
     m_dir.WriteFile("go", "");
 
     EXPECT_EQ("outlived\n", WaitForMarker("outlived"));
@@ -133,12 +208,7 @@ TEST_F(DesktopLaunchTest, ProgramGetsTheNullDeviceEvenFromALauncherWithoutStream
     const wxString program = WriteScript("$T/orphan",
         "fds=$(readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2)\n"
         "echo \"$fds\" > '$T/orphan-fds'\n");
-    const wxCharBuffer helper(wxString(LAUNCH_AND_EXIT).fn_str());
-    const wxCharBuffer programArg(program.fn_str());
-    const char* const argv[] = { "/bin/sh", "-c",
-                                 "exec \"$0\" \"$1\" <&- >&- 2>&-",
-                                 helper.data(), programArg.data(), NULL };
-    EXPECT_EQ(0, wxExecute(argv, wxEXEC_SYNC | wxEXEC_NODISABLE));
+    EXPECT_EQ(0, RunClosingLauncher(program, true));
 
     EXPECT_EQ("/dev/null\n/dev/null\n/dev/null\n", WaitForMarker("orphan-fds"));
 }
@@ -148,7 +218,19 @@ TEST_F(DesktopLaunchTest, RefusesRelaunchWhileTheProgramRuns)
     WriteScript("$L/waiting", "echo started >> '$T/runs'\nexec sleep 30\n");
     LauncherPanelTestAccess& panel = MakePanel({ { "executable", "waiting" } });
 
-    Activate(0, true);
+    // Whatever process holds the id, it counts as the entry's program.
+    panel.Pid(0) = getpid();
+    EXPECT_EQ(wxString::Format("exists %d [busy]\n"
+                               "info: Already running [busy]", getpid()),
+              Activate(0, false));
+
+    // A start that failed stores 0, which must not hold back the next one:
+    // the system answers "exists" for 0 on Linux.
+    panel.Pid(0) = -1;
+    m_system.m_failingStarts = 1;
+    EXPECT_EQ(Expand("start $L/waiting [busy]"), Activate(0, true));
+    EXPECT_EQ(0, panel.Pid(0));
+    EXPECT_EQ(Expand("start $L/waiting [busy]"), Activate(0, true));
     const long first = panel.Pid(0);
     KillAtEnd(first);
     ASSERT_GT(first, 0);
@@ -175,33 +257,22 @@ TEST_F(DesktopLaunchTest, RefusesRelaunchWhileTheProgramRuns)
 
 TEST_F(DesktopLaunchTest, BrowserReceivesTheBarePathOrTheAddress)
 {
-    WriteDocument("page.html");
     WriteDocument("my page.html");
-    m_dir.WriteFile("up.html", "");
-
-    static const struct
-    {
-        const char* data;
-        const char* received;
-    } cases[] =
+    const char* const cases[][2] =
     {
         { "http://a.invalid/page?q=1&r=2#frag",
           "http://a.invalid/page?q=1&r=2#frag" },
-        { "file://page.html", "$L/page.html" },
         { "file://my page.html", "$L/my page.html" },
-        { "file://../up.html", "$T/up.html" },
     };
-
     for ( const auto& c : cases )
     {
         TestDesktop::ClearRecords();
-        EXPECT_TRUE(LaunchAddress(m_system, c.data, g_languageDir));
+        EXPECT_TRUE(LaunchAddress(m_system, c[0], g_languageDir));
         // Nothing from the toolkit either: the call reached the stand-in.
-        EXPECT_EQ(Expand(wxString("browser ") + c.received + " [busy]"),
+        EXPECT_EQ(Expand(wxString("browser ") + c[1] + " [busy]"),
                   m_system.TakeEvents());
-        EXPECT_EQ(TestDesktop::RecordOf({ Expand(c.received) }),
-                  TestDesktop::WaitForRecord("xdg-open"))
-            << c.data;
+        EXPECT_EQ(TestDesktop::RecordOf(Expand(c[1])),
+                  TestDesktop::WaitForRecord("xdg-open")) << c[0];
     }
 }
 
@@ -210,20 +281,14 @@ TEST_F(DesktopLaunchTest, RegisteredOpenerReceivesExactlyTheDocument)
     // The editor is at hand, yet a known file type is never opened with it.
     ScopedEnv path("PATH", TestDesktop::Path("editor:") + wxGetenv("PATH"));
 
-    // Only "sgf" has an opener; "abw" and "txt" are known types without one.
-    static const struct
-    {
-        const char* name;
-        const char* extension;
-        bool opens;
-    } cases[] =
+    // Only "sgf" has an opener; "txt" is a known type without one.
+    static const struct { const char* name; const char* extension; bool opens; }
+        cases[] =
     {
         { "plain.sgf", "sgf", true },
         { "CAPITALS.SGF", "SGF", true },
-        { "with blanks.sgf", "sgf", true },
-        { "it's \"quoted\".sgf", "sgf", true },
-        { "semi;colon $(touch pwned) `touch pwned` & more.sgf", "sgf", true },
-        { "document.abw", "abw", false },
+        { "it's \"quoted\"; $(touch pwned) `touch pwned` & more.sgf", "sgf",
+          true },
         { "notes.txt", "txt", false },
         { "notes.TXT", "TXT", false },
         { "document.launchtestnone", "launchtestnone", false },
@@ -241,7 +306,7 @@ TEST_F(DesktopLaunchTest, RegisteredOpenerReceivesExactlyTheDocument)
                   m_system.TakeEvents());
         if ( c.opens )
         {
-            EXPECT_EQ(TestDesktop::RecordOf({ document }),
+            EXPECT_EQ(TestDesktop::RecordOf(document),
                       TestDesktop::WaitForRecord("launch-recorder"))
                 << c.name;
         }
@@ -258,18 +323,13 @@ TEST_F(DesktopLaunchTest, TextWithoutFileTypeOpensInTheEditorFound)
 
     // On PATH, "$O" stands for the PATH the tests started with; without it
     // no gedit of this machine is found.
+    // Each with the events after the question for the open command.
     static const struct
-    {
-        const char* path;
-        const char* name;
-        const char* extension;
-        const char* events; // after the question for the open command
-    } cases[] =
+        { const char* path; const char* name; const char* extension;
+          const char* events; } cases[] =
     {
         { "$D/editor:$O",
           "it's \"my\" notes; $(touch pwned) & `touch pwned`.txt", "txt",
-          "find-editor\nstart $D/editor/gedit|" },
-        { "$D/editor:$O", "NOTES.TXT", "TXT",
           "find-editor\nstart $D/editor/gedit|" },
         { "$D/nogedit", "notes.txt", "txt",
           "find-editor\nerror: No opener: txt" },
@@ -293,7 +353,7 @@ TEST_F(DesktopLaunchTest, TextWithoutFileTypeOpensInTheEditorFound)
                   m_system.TakeEvents());
         if ( opens )
         {
-            EXPECT_EQ(TestDesktop::RecordOf({ document }),
+            EXPECT_EQ(TestDesktop::RecordOf(document),
                       TestDesktop::WaitForRecord("gedit"));
         }
     }

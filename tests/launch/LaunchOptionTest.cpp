@@ -8,7 +8,6 @@
 #include "LaunchTestSupport.h"
 
 #include <limits.h>
-#include <unistd.h>
 
 namespace
 {
@@ -21,7 +20,6 @@ protected:
         m_dir.WriteFile("lang/prog", "", true);
         m_dir.WriteFile("prog-up", "", true);
         m_dir.WriteFile("lang/page.html", "");
-        m_dir.WriteFile("lang/my page.html", "");
         m_dir.WriteFile("up.html", "");
         m_dir.MakeDir("lang/folder");
         for ( const char* name : { "doc.sgf", "notes.txt", "notes.TXT",
@@ -39,7 +37,10 @@ TEST_F(LaunchOptionTest, RefusesIndicesOutsideTheEntries)
     for ( int index : { -1, 0, 1, 4, 5 } )
         EXPECT_EQ("", Activate(index, false));
 
-    MakePanel({ { "executable", "prog" }, { "browser", "http://a.invalid" } });
+    // Slots beyond the count are never read, whatever they hold.
+    MakePanel({ { "executable", "prog" }, { "browser", "http://a.invalid" },
+                { "executable", "prog" } });
+    panel.SetEntryCount(2);
     for ( int index : { -1, 2, 4, 5, INT_MAX, INT_MIN } )
         EXPECT_EQ("", Activate(index, false));
     EXPECT_EQ(-1, panel.Pid(0));
@@ -47,18 +48,15 @@ TEST_F(LaunchOptionTest, RefusesIndicesOutsideTheEntries)
 
 TEST_F(LaunchOptionTest, TakesTheBranchOfTheTypeAndResolvesTheTarget)
 {
+    // The kinds of type and address and the resolving of paths, in every
+    // letter case and form, are the rules' own tests; here each branch
+    // shows that it follows them.
     static const struct
-    {
-        const char* type;
-        const char* data;
-        bool result;
-        const char* events;
-    } cases[] =
+        { const char* type; const char* data; bool result; const char* events; }
+    cases[] =
     {
         { "executable", "prog", true, "start $L/prog [busy]" },
-        { "EXECUTABLE", "./prog", true, "start $L/prog [busy]" },
         { "eXeCuTaBlE", "../prog-up", true, "start $T/prog-up [busy]" },
-        { "executable", "$L/./prog", true, "start $L/./prog [busy]" },
         { "executable", "$L/../lang/prog", true,
           "start $L/../lang/prog [busy]" },
         { "executable", "missing", false, "error: Missing: $L/missing [busy]" },
@@ -67,37 +65,20 @@ TEST_F(LaunchOptionTest, TakesTheBranchOfTheTypeAndResolvesTheTarget)
         { "Browser", "http://a.invalid/x y?q=1&r=2#top", true,
           "browser http://a.invalid/x y?q=1&r=2#top [busy]" },
         { "BROWSER", "file://page.html", true, "browser $L/page.html [busy]" },
-        { "browser", "file://my page.html", true,
-          "browser $L/my page.html [busy]" },
         { "browser", "file://pafile://ge.html", true,
           "browser $L/page.html [busy]" },
         { "browser", "file://../up.html", true, "browser $T/up.html [busy]" },
-        { "browser", "file://$L/../up.html", true,
-          "browser $L/../up.html [busy]" },
         { "browser", "file://page.html#top", false,
           "error: Missing: $L/page.html#top [busy]" },
-        { "browser", "file://page.html?q=1", false,
-          "error: Missing: $L/page.html?q=1 [busy]" },
-        { "browser", "file://folder", false,
-          "error: Missing: $L/folder [busy]" },
-        { "browser", "HTTP://a.invalid", false,
-          "error: Unsupported: HTTP://a.invalid" },
-        { "browser", "FILE://page.html", false,
-          "error: Unsupported: FILE://page.html" },
         { "browser", "https://a.invalid", false,
           "error: Unsupported: https://a.invalid" },
-        { "browser", " http://a.invalid", false,
-          "error: Unsupported:  http://a.invalid" },
-        { "browser", "http:/", false, "error: Unsupported: http:/" },
-        { "browser", "", false, "error: Unsupported: " },
+        { "browser", "FILE://page.html", false,
+          "error: Unsupported: FILE://page.html" },
 
         { "MimeLookup", "missing.txt", false,
           "error: Missing: $L/missing.txt" },
-        { "mimelookup", "folder", false, "error: Missing: $L/folder" },
 
         { "program", "prog", false, "" },
-        { "executable ", "prog", false, "" },
-        { "", "prog", false, "" },
     };
 
     for ( const auto& c : cases )
@@ -192,32 +173,4 @@ TEST_F(LaunchOptionTest, EachEntryKeepsTheIdOfItsOwnProgram)
     wxRemoveFile(Expand("$L/prog"));
     EXPECT_EQ(Expand("error: Missing: $L/prog [busy]"), Activate(0, false));
     EXPECT_EQ(103, panel.Pid(0));
-}
-
-TEST_F(LaunchOptionTest, RunningTestAsksTheSystemAboutTheStoredId)
-{
-    m_system.UseRealSystem();
-    WriteScript("$L/marker-prog", "echo started >> '$T/marker'\n");
-    LauncherPanelTestAccess& panel =
-        MakePanel({ { "executable", "marker-prog" } });
-
-    // Whatever process holds the id now, it counts as the entry's program.
-    panel.Pid(0) = getpid();
-    EXPECT_EQ(wxString::Format("exists %d [busy]\n"
-                               "info: Already running [busy]", getpid()),
-              Activate(0, false));
-
-    // A start that failed stores 0, which must not hold back the next one:
-    // the system answers "exists" for 0 on Linux.
-    panel.Pid(0) = -1;
-    m_system.m_failingStarts = 1;
-    EXPECT_EQ(Expand("start $L/marker-prog [busy]"), Activate(0, true));
-    EXPECT_EQ(0, panel.Pid(0));
-
-    EXPECT_EQ(Expand("start $L/marker-prog [busy]"), Activate(0, true));
-    KillAtEnd(panel.Pid(0));
-    EXPECT_GT(panel.Pid(0), 0);
-    const wxString marker = Expand("$T/marker");
-    EXPECT_TRUE(WaitFor([&marker]() {
-        return ReadFileContent(marker) == "started\n"; }));
 }

@@ -5,8 +5,6 @@
 
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <wx/init.h>
 
 int main(int argc, char** argv)

@@ -6,8 +6,6 @@
 
 #include "GuiTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/frame.h>
@@ -35,18 +33,10 @@ wxIMPLEMENT_APP_NO_MAIN(TestApp);
 // process ends, by design; leaks of ours are still reported.
 extern "C" const char* __lsan_default_suppressions()
 {
-    return "leak:libfontconfig.so\n"
-           "leak:libgtk-3.so\n"
-           "leak:libgdk-3.so\n"
-           "leak:libglib-2.0.so\n"
-           "leak:libgobject-2.0.so\n"
-           "leak:libgio-2.0.so\n"
-           "leak:libpango-1.0.so\n"
-           "leak:libpangoft2-1.0.so\n"
-           "leak:libcairo.so\n"
-           "leak:libX11.so\n"
-           "leak:libdbus-1.so\n"
-           "leak:libatk-bridge-2.0.so\n";
+    return "leak:libfontconfig.so\nleak:libgtk-3.so\nleak:libgdk-3.so\n"
+           "leak:libglib-2.0.so\nleak:libgobject-2.0.so\nleak:libgio-2.0.so\n"
+           "leak:libpango-1.0.so\nleak:libpangoft2-1.0.so\nleak:libcairo.so\n"
+           "leak:libX11.so\nleak:libdbus-1.so\nleak:libatk-bridge-2.0.so\n";
 }
 #endif
 

@@ -8,10 +8,16 @@
 
 #include "TestSupport.h"
 
-class wxFrame;
+#include <wx/frame.h>
 
 // The hidden frame that is the parent of what the tests build; it has the
 // launcher window's size and style.
-wxFrame* GetTestFrame();
+inline wxFrame* GetTestFrame()
+{
+    static wxFrame* const s_frame = new wxFrame(NULL, wxID_ANY, "tests",
+        wxDefaultPosition, wxSize(947, 643), wxCAPTION | wxSYSTEM_MENU |
+        wxMINIMIZE_BOX | wxCLOSE_BOX | wxCLIP_CHILDREN);
+    return s_frame;
+}
 
 #endif // LAUNCHER_TESTS_GUITESTSUPPORT_H

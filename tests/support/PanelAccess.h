@@ -19,10 +19,6 @@ public:
     const wxFont& LabelFont() const { return m_panel->m_labelFont; }
     const wxFont& HeadingFont() const { return m_panel->m_headingFont; }
     const wxFont& BodyFont() const { return m_panel->m_bodyFont; }
-    const wxColour& TextColour() const { return m_panel->m_textColour; }
-    const wxColour& HighlightColour() const
-        { return m_panel->m_highlightColour; }
-    const wxBrush& HighlightBrush() const { return m_panel->m_highlightBrush; }
     const wxCursor& HandCursor() const { return m_panel->m_handCursor; }
 
     LaunchEntry& Entry(int n) { return m_panel->m_entries[n]; }
@@ -30,15 +26,6 @@ public:
     void SetEntryCount(int count) { m_panel->m_entryCount = count; }
     int Selection() const { return m_panel->m_selection; }
     long& Pid(int n) { return m_panel->m_pids[n]; }
-
-    bool LoadOptions() { return m_panel->LoadOptions(); }
-    bool AddEntry(const wxString& type, const wxString& iconPath,
-                  const wxString& label, const wxString& description,
-                  const wxString& data)
-    {
-        return m_panel->AddEntry(type, iconPath, label, description, data);
-    }
-    void LayoutOptions() { m_panel->LayoutOptions(); }
 
     void SetLaunchSystem(LaunchSystem* system)
         { m_panel->m_launchSystem = system; }
