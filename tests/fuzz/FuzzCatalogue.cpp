@@ -14,12 +14,6 @@
 #include "content/Catalogue.h"
 #include "launch/LaunchTarget.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    SetUpToolkit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     wxMemoryInputStream stream(data, size);

@@ -39,12 +39,6 @@ int GetDepth(const wxXmlNode* root)
 
 } // anonymous namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    SetUpToolkit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // Small inputs only: the toolkit's reader, the reference here, frees

@@ -7,12 +7,6 @@
 
 #include "content/MessageFormat.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    SetUpToolkit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // The first NUL, if any, ends the text; the rest is the argument.

@@ -13,12 +13,6 @@
 #include "content/MessageFormat.h"
 #include "content/StringTable.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    SetUpToolkit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     wxMemoryInputStream stream(data, size);

@@ -28,14 +28,16 @@ inline void AbortOnAssert(const wxString& file, int line, const wxString& func,
     abort();
 }
 
-// Call from LLVMFuzzerInitialize.
-inline void SetUpToolkit()
+// Each target is a program of its own that includes this once: libFuzzer
+// calls this before the first input.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     static wxInitializer initializer;
     wxSetAssertHandler(AbortOnAssert);
     // A broken document is what the fuzzer feeds; the toolkit's complaints
     // about it are expected and would only slow the runs down.
     wxLog::EnableLogging(false);
+    return 0;
 }
 
 // The input as text, the way strings.xml and its values reach the code:

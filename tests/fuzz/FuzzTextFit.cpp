@@ -9,12 +9,6 @@
 
 #include "panel/TextFit.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    SetUpToolkit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if ( size < 4 )
