@@ -9,7 +9,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-15}
 "$root/tools/install-deps.sh" test
-cmake -S "$root" -B "$root/build" >/dev/null
+cmake -S "$root" -B "$root/build" -DLAUNCHER_TESTS=ON -DLAUNCHER_SANITIZE=OFF \
+      -DLAUNCHER_FUZZ=OFF >/dev/null
 cmake --build "$root/build" --parallel "$(nproc)" \
       --target launcher_startup_probe bare_startup_probe launcher_data >/dev/null
 
