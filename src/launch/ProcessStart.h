@@ -7,12 +7,15 @@
 #define LAUNCHER_LAUNCH_PROCESSSTART_H
 
 #include <wx/arrstr.h>
+#include <wx/platinfo.h>
 
 // Starts the program that the first argument names, exactly, with the other
-// arguments, without a shell and without waiting. On Linux its standard
-// input reads nothing and its output goes nowhere, so it never waits on the
-// launcher and outlives it. Returns the process id, or 0 when no process
-// could be made (a program that then fails to run has an id all the same).
-long StartDetachedProcess(const wxArrayString& args);
+// arguments, without a shell and without waiting, the way the system of
+// this id needs. On Linux its standard input reads nothing, its output goes
+// nowhere, SIGPIPE has its default action and it has a session of its own,
+// so it never waits on the launcher and outlives it. Returns the process
+// id, or 0 when no process could be made (a program that then fails to run
+// has an id all the same).
+long StartDetachedProcess(const wxArrayString& args, wxOperatingSystemId osId);
 
 #endif // LAUNCHER_LAUNCH_PROCESSSTART_H

@@ -5,7 +5,6 @@
 
 #include "launch/ProcessStart.h"
 
-#include "content/Platform.h"
 #include "launch/LaunchTarget.h"
 
 #include <wx/utils.h>
@@ -116,7 +115,7 @@ private:
 
 } // anonymous namespace
 
-long StartDetachedProcess(const wxArrayString& args)
+long StartDetachedProcess(const wxArrayString& args, wxOperatingSystemId osId)
 {
     if ( args.empty() || args[0].empty() )
         return 0;
@@ -134,7 +133,7 @@ long StartDetachedProcess(const wxArrayString& args)
 
     // Elsewhere a program shares the launcher's streams, which are no pipes
     // of ours there.
-    if ( !IsLinuxSystem(GetRunningSystemId()) )
+    if ( !IsLinuxSystem(osId) )
         return wxExecute(&argv[0], wxEXEC_ASYNC);
 
     NullStandardStreams nullStreams;
