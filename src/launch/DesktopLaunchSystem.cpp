@@ -41,6 +41,14 @@ bool DesktopLaunchSystem::ProcessExists(long pid)
 
 void DesktopLaunchSystem::OpenInBrowser(const wxString& target)
 {
+#ifdef __UNIX__
+    if ( IsLinuxSystem(GetOperatingSystemId()) )
+    {
+        OpenInBrowserDetached(target);
+        return;
+    }
+#endif // __UNIX__
+
     wxLaunchDefaultBrowser(target, 0);
 }
 

@@ -18,4 +18,13 @@
 // has an id all the same).
 long StartDetachedProcess(const wxArrayString& args, wxOperatingSystemId osId);
 
+#ifdef __UNIX__
+
+// Hands a local path or a web address to the default browser on Linux, so
+// that what the browser call starts stands apart from the launcher as a
+// program started above does.
+void OpenInBrowserDetached(const wxString& target);
+
+#endif // __UNIX__
+
 #endif // LAUNCHER_LAUNCH_PROCESSSTART_H

@@ -73,7 +73,9 @@ void WriteDesktopFile(const wxString& relative, const wxString& content)
 wxString MakeRecorder(const wxString& name)
 {
     const wxString record = "'" + TestDesktop::Path("records/" + name) + "'";
-    return "#!/bin/sh\n"
+    return "#!/bin/sh\n" +
+           RecordInheritance("'" + TestDesktop::Path("records/" + name) +
+                             ".inherited'") +
            "{ echo $#; for arg in \"$@\"; do printf '%s\\n' \"$arg\"; done; }"
            " > " + record + ".part\n"
            "mv " + record + ".part " + record + "\n";
@@ -254,7 +256,7 @@ TEST_F(DesktopLaunchTest, ProgramGetsTheNullDeviceEvenFromALauncherWithoutStream
     EXPECT_EQ("/dev/null\n/dev/null\n/dev/null\n", WaitForMarker("orphan-fds"));
 }
 
-TEST_F(DesktopLaunchTest, ProgramStandsApartOnLinuxOnly)
+TEST_F(DesktopLaunchTest, ProgramAndBrowserStandApartOnLinuxOnly)
 {
     // This machine, taken for another Unix: its starts must follow that
     // answer, as the launcher's decisions do.
@@ -274,11 +276,16 @@ TEST_F(DesktopLaunchTest, ProgramStandsApartOnLinuxOnly)
     {
         if ( !onLinux )
             m_system.UseRealSystem(otherUnix);
+        TestDesktop::ClearRecords();
         wxRemoveFile(Expand("$T/program"));
         const std::string expected = onLinux ? STANDS_APART : launcher;
 
         StartProgram(program);
         EXPECT_EQ(expected, WaitForMarker("program")) << onLinux;
+        EXPECT_TRUE(LaunchAddress(m_system, "http://a.invalid/",
+                                  g_languageDir));
+        EXPECT_EQ(expected, TestDesktop::WaitForRecord("xdg-open.inherited"))
+            << onLinux;
     }
     signal(SIGPIPE, brokenPipe);
 }
