@@ -3,7 +3,7 @@
 // Purpose:     The launcher's requests carried out by the running system
 ///////////////////////////////////////////////////////////////////////////////
 
-#include "launch/LaunchSystem.h"
+#include "launch/DesktopLaunchSystem.h"
 
 #include "content/Platform.h"
 #include "launch/LaunchTarget.h"
@@ -22,57 +22,62 @@ namespace
 // name is never split, quoted or read as part of a command line.
 const char DOCUMENT_PLACEHOLDER[] = "LauncherDocumentPlaceholder";
 
-class DesktopLaunchSystem : public LaunchSystem
-{
-public:
-    virtual wxOperatingSystemId GetOperatingSystemId() const wxOVERRIDE
-    {
-        return GetRunningSystemId();
-    }
-
-    virtual long StartDetached(const wxArrayString& args) wxOVERRIDE
-    {
-        return StartDetachedProcess(args);
-    }
-
-    virtual bool ProcessExists(long pid) wxOVERRIDE
-    {
-        return wxProcess::Exists(pid);
-    }
-
-    virtual void OpenInBrowser(const wxString& target) wxOVERRIDE
-    {
-        wxLaunchDefaultBrowser(target, 0);
-    }
-
-    virtual OpenCommandResult GetOpenCommand(const wxString& extension,
-                                             const wxString& documentPath,
-                                             wxArrayString* args) wxOVERRIDE
-    {
-        // The toolkit takes an empty extension for a mistake of ours; no
-        // file type has one.
-        if ( extension.empty() )
-            return NO_FILE_TYPE;
-
-        std::unique_ptr<wxFileType> fileType(
-            wxTheMimeTypesManager->GetFileTypeFromExtension(extension));
-        if ( !fileType )
-            return NO_FILE_TYPE;
-
-        const wxString command = fileType->GetOpenCommand(DOCUMENT_PLACEHOLDER);
-        *args = MakeOpenArguments(command, DOCUMENT_PLACEHOLDER, documentPath);
-        return args->empty() ? NO_OPEN_COMMAND : OPEN_COMMAND_FOUND;
-    }
-
-    virtual wxString FindEditor() wxOVERRIDE
-    {
-        wxArrayString output, errors;
-        wxExecute("which gedit", output, errors, 0);
-        return output.empty() ? wxString() : output[0];
-    }
-};
-
 } // anonymous namespace
+
+wxOperatingSystemId DesktopLaunchSystem::GetOperatingSystemId() const
+{
+    return GetRunningSystemId();
+}
+
+long DesktopLaunchSystem::StartDetached(const wxArrayString& args)
+{
+    return StartDetachedProcess(args, GetOperatingSystemId());
+}
+
+bool DesktopLaunchSystem::ProcessExists(long pid)
+{
+    return wxProcess::Exists(pid);
+}
+
+void DesktopLaunchSystem::OpenInBrowser(const wxString& target)
+{
+#ifdef __UNIX__
+    if ( IsLinuxSystem(GetOperatingSystemId()) )
+    {
+        OpenInBrowserDetached(target);
+        return;
+    }
+#endif // __UNIX__
+
+    wxLaunchDefaultBrowser(target, 0);
+}
+
+LaunchSystem::OpenCommandResult
+DesktopLaunchSystem::GetOpenCommand(const wxString& extension,
+                                    const wxString& documentPath,
+                                    wxArrayString* args)
+{
+    // The toolkit takes an empty extension for a mistake of ours; no file
+    // type has one.
+    if ( extension.empty() )
+        return NO_FILE_TYPE;
+
+    std::unique_ptr<wxFileType> fileType(
+        wxTheMimeTypesManager->GetFileTypeFromExtension(extension));
+    if ( !fileType )
+        return NO_FILE_TYPE;
+
+    const wxString command = fileType->GetOpenCommand(DOCUMENT_PLACEHOLDER);
+    *args = MakeOpenArguments(command, DOCUMENT_PLACEHOLDER, documentPath);
+    return args->empty() ? NO_OPEN_COMMAND : OPEN_COMMAND_FOUND;
+}
+
+wxString DesktopLaunchSystem::FindEditor()
+{
+    wxArrayString output, errors;
+    wxExecute("which gedit", output, errors, 0);
+    return output.empty() ? wxString() : output[0];
+}
 
 LaunchSystem& GetDesktopLaunchSystem()
 {

@@ -17,14 +17,16 @@ namespace
 {
 
 // The full path of the target, or empty (with the user told) when there is
-// no file there.
+// no file there or the text names no place at all.
 wxString FindTarget(const wxString& text, const wxString& languageDir)
 {
     const wxString path = ResolveTargetPath(text, languageDir);
-    if ( wxFile::Exists(path) )
+    if ( !path.empty() && wxFile::Exists(path) )
         return path;
 
-    LogLocalisedError("file_no_exist", path);
+    // A text that names no place is shown as written: joined to the
+    // language folder it would name a place that was never looked at.
+    LogLocalisedError("file_no_exist", path.empty() ? text : path);
     return wxString();
 }
 

@@ -51,9 +51,14 @@ wxString ResolveTargetPath(const wxString& text, const wxString& languageDir)
     wxFileName name(text, wxPATH_NATIVE);
     if ( !name.IsAbsolute(wxPATH_NATIVE) )
     {
-        name.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_TILDE |
-                       wxPATH_NORM_ABSOLUTE,
-                       languageDir, wxPATH_NATIVE);
+        // For "~nosuchuser/x" the toolkit drops the first part, finds no
+        // home to put in its place and still reports success: only the
+        // result tells.
+        if ( !name.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_TILDE |
+                             wxPATH_NORM_ABSOLUTE,
+                             languageDir, wxPATH_NATIVE) ||
+             !name.IsAbsolute(wxPATH_NATIVE) )
+            return wxString();
     }
     return name.GetFullPath(wxPATH_NATIVE);
 }

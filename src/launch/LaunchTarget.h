@@ -37,7 +37,10 @@ AddressKind GetAddressKind(const wxString& data);
 wxString StripFileScheme(const wxString& data);
 
 // The absolute, native path of a target: relative ones are taken against
-// the language folder, absolute ones are left as they are.
+// the language folder, absolute ones are left as they are. Empty when the
+// text cannot be made absolute (the home folder of a user unknown here, or
+// an empty HOME): what would be left of it is relative and would name a
+// file in the current folder or on PATH, not the one that was meant.
 wxString ResolveTargetPath(const wxString& text, const wxString& languageDir);
 
 // The file name extension of a path, without the dot; empty when none.

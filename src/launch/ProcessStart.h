@@ -7,12 +7,24 @@
 #define LAUNCHER_LAUNCH_PROCESSSTART_H
 
 #include <wx/arrstr.h>
+#include <wx/platinfo.h>
 
 // Starts the program that the first argument names, exactly, with the other
-// arguments, without a shell and without waiting. On Linux its standard
-// input reads nothing and its output goes nowhere, so it never waits on the
-// launcher and outlives it. Returns the process id, or 0 when no process
-// could be made (a program that then fails to run has an id all the same).
-long StartDetachedProcess(const wxArrayString& args);
+// arguments, without a shell and without waiting, the way the system of
+// this id needs. On Linux its standard input reads nothing, its output goes
+// nowhere, SIGPIPE has its default action and it has a session of its own,
+// so it never waits on the launcher and outlives it. Returns the process
+// id, or 0 when no process could be made (a program that then fails to run
+// has an id all the same).
+long StartDetachedProcess(const wxArrayString& args, wxOperatingSystemId osId);
+
+#ifdef __UNIX__
+
+// Hands a local path or a web address to the default browser on Linux, so
+// that what the browser call starts stands apart from the launcher as a
+// program started above does.
+void OpenInBrowserDetached(const wxString& target);
+
+#endif // __UNIX__
 
 #endif // LAUNCHER_LAUNCH_PROCESSSTART_H

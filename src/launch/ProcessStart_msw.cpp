@@ -9,7 +9,8 @@
 
 #include <vector>
 
-long StartDetachedProcess(const wxArrayString& args)
+long StartDetachedProcess(const wxArrayString& args,
+                          wxOperatingSystemId WXUNUSED(osId))
 {
     if ( args.empty() || args[0].empty() )
         return 0;

@@ -5,7 +5,6 @@
 
 #include "launch/ProcessStart.h"
 
-#include "content/Platform.h"
 #include "launch/LaunchTarget.h"
 
 #include <wx/utils.h>
@@ -116,7 +115,7 @@ private:
 
 } // anonymous namespace
 
-long StartDetachedProcess(const wxArrayString& args)
+long StartDetachedProcess(const wxArrayString& args, wxOperatingSystemId osId)
 {
     if ( args.empty() || args[0].empty() )
         return 0;
@@ -134,7 +133,7 @@ long StartDetachedProcess(const wxArrayString& args)
 
     // Elsewhere a program shares the launcher's streams, which are no pipes
     // of ours there.
-    if ( !IsLinuxSystem(GetRunningSystemId()) )
+    if ( !IsLinuxSystem(osId) )
         return wxExecute(&argv[0], wxEXEC_ASYNC);
 
     NullStandardStreams nullStreams;
@@ -143,4 +142,32 @@ long StartDetachedProcess(const wxArrayString& args)
     // Its own session: signals meant for the launcher's terminal or process
     // group do not reach it.
     return wxExecute(&argv[0], wxEXEC_ASYNC | wxEXEC_MAKE_GROUP_LEADER);
+}
+
+void OpenInBrowserDetached(const wxString& target)
+{
+    // The toolkit's browser call first has GIO start the registered
+    // browser, which then keeps the launcher's session and process group
+    // (GIO lets the toolkit say nothing about that), and else starts the
+    // first "xdg-open" on PATH, the target its one argument, as a plain
+    // child that shares the launcher's streams and ignored SIGPIPE too.
+    // Starting that same xdg-open on its own is the toolkit's own road with
+    // the launcher left behind; xdg-open asks the desktop for its default
+    // browser as GIO would.
+    wxString path, xdgOpen;
+    if ( wxGetEnv("PATH", &path) &&
+         wxFindFileInPath(&xdgOpen, path, "xdg-open") )
+    {
+        wxArrayString args;
+        args.push_back(xdgOpen);
+        args.push_back(target);
+        if ( StartDetachedProcess(args, wxOS_UNIX_LINUX) > 0 )
+            return;
+    }
+
+    // Without it, what GIO starts gets at least the null device (GIO sets
+    // the default SIGPIPE itself); only its session cannot be had here.
+    NullStandardStreams nullStreams;
+    DefaultBrokenPipeAction brokenPipe;
+    wxLaunchDefaultBrowser(target, 0);
 }

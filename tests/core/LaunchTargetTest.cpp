@@ -87,8 +87,13 @@ TEST(LaunchTarget, RelativeTargetsResolveAgainstTheLanguageFolder)
     // The language folder of an empty language name ends in "/".
     EXPECT_EQ("/base/launcher_data/a.txt",
               ResolveTargetPath("a.txt", "/base/launcher_data/"));
-    // A home folder shorthand is the user's.
+    // A home folder shorthand is the user's; one that names no folder
+    // leaves a relative rest, which would be looked for wherever the
+    // launcher happens to stand.
     EXPECT_EQ(wxGetHomeDir() + "/x", ResolveTargetPath("~/x", dir));
+    for ( const char* unresolvable : { "~launcher-no-such-user/prog.sh",
+                                       "~launcher-no-such-user/../x" } )
+        EXPECT_EQ("", ResolveTargetPath(unresolvable, dir)) << unresolvable;
 }
 
 TEST(LaunchTarget, ExtensionsAndTheEditorFallback)

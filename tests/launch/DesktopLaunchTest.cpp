@@ -8,16 +8,57 @@
 #include "LaunchTestSupport.h"
 
 #include "content/DataFolders.h"
+#include "launch/DesktopLaunchSystem.h"
 #include "launch/LaunchActions.h"
 
 #include <wx/file.h>
 #include <wx/process.h>
 #include <wx/utils.h>
 
+#include <limits.h>
+#include <signal.h>
 #include <unistd.h>
 
 namespace
 {
+
+// Shell lines that write to the record what the script's process got from
+// its parent: its session and process group, where its standard streams
+// lead and what SIGPIPE does.
+wxString RecordInheritance(const wxString& record)
+{
+    return "( set -- $(cat /proc/$$/stat)\n"
+           "  if [ $5 = $$ ] && [ $6 = $$ ]; then echo own session\n"
+           "  else echo session $6 group $5; fi\n"
+           "  for fd in 0 1 2; do echo \"$(readlink /proc/$$/fd/$fd)\"; done\n"
+           "  ignored=$(awk '/^SigIgn/ {print $2}' /proc/$$/status)\n"
+           "  if [ $((0x$ignored & 4096)) = 0 ]; then echo SIGPIPE default\n"
+           "  else echo SIGPIPE ignored; fi ) > " + record + ".part\n"
+           "mv " + record + ".part " + record + "\n";
+}
+
+// The record of a process that stands apart from the launcher.
+const char STANDS_APART[] =
+    "own session\n/dev/null\n/dev/null\n/dev/null\nSIGPIPE default\n";
+
+// The record of a process that shares all of it with the test program.
+std::string RecordOfTheLauncher()
+{
+    std::string record = "session " + std::to_string(getsid(0)) + " group " +
+                         std::to_string(getpgrp()) + "\n";
+    for ( int fd = 0; fd < 3; ++fd )
+    {
+        char target[PATH_MAX];
+        const ssize_t length = readlink(
+            ("/proc/self/fd/" + std::to_string(fd)).c_str(), target,
+            sizeof(target));
+        record += std::string(target, length > 0 ? length : 0) + "\n";
+    }
+    struct sigaction action;
+    sigaction(SIGPIPE, NULL, &action);
+    return record + (action.sa_handler == SIG_IGN ? "SIGPIPE ignored\n"
+                                                  : "SIGPIPE default\n");
+}
 
 void WriteDesktopFile(const wxString& relative, const wxString& content)
 {
@@ -32,7 +73,9 @@ void WriteDesktopFile(const wxString& relative, const wxString& content)
 wxString MakeRecorder(const wxString& name)
 {
     const wxString record = "'" + TestDesktop::Path("records/" + name) + "'";
-    return "#!/bin/sh\n"
+    return "#!/bin/sh\n" +
+           RecordInheritance("'" + TestDesktop::Path("records/" + name) +
+                             ".inherited'") +
            "{ echo $#; for arg in \"$@\"; do printf '%s\\n' \"$arg\"; done; }"
            " > " + record + ".part\n"
            "mv " + record + ".part " + record + "\n";
@@ -211,6 +254,40 @@ TEST_F(DesktopLaunchTest, ProgramGetsTheNullDeviceEvenFromALauncherWithoutStream
     EXPECT_EQ(0, RunClosingLauncher(program, true));
 
     EXPECT_EQ("/dev/null\n/dev/null\n/dev/null\n", WaitForMarker("orphan-fds"));
+}
+
+TEST_F(DesktopLaunchTest, ProgramAndBrowserStandApartOnLinuxOnly)
+{
+    // This machine, taken for another Unix: its starts must follow that
+    // answer, as the launcher's decisions do.
+    class OtherUnix : public DesktopLaunchSystem
+    {
+        virtual wxOperatingSystemId GetOperatingSystemId() const wxOVERRIDE
+            { return wxOS_UNIX_FREEBSD; }
+    } otherUnix;
+
+    // As the launcher's libraries leave it.
+    void (*const brokenPipe)(int) = signal(SIGPIPE, SIG_IGN);
+    const std::string launcher = RecordOfTheLauncher();
+    const wxString program = WriteScript("$T/inherits",
+                                         RecordInheritance("'$T/program'"));
+
+    for ( bool onLinux : { true, false } )
+    {
+        if ( !onLinux )
+            m_system.UseRealSystem(otherUnix);
+        TestDesktop::ClearRecords();
+        wxRemoveFile(Expand("$T/program"));
+        const std::string expected = onLinux ? STANDS_APART : launcher;
+
+        StartProgram(program);
+        EXPECT_EQ(expected, WaitForMarker("program")) << onLinux;
+        EXPECT_TRUE(LaunchAddress(m_system, "http://a.invalid/",
+                                  g_languageDir));
+        EXPECT_EQ(expected, TestDesktop::WaitForRecord("xdg-open.inherited"))
+            << onLinux;
+    }
+    signal(SIGPIPE, brokenPipe);
 }
 
 TEST_F(DesktopLaunchTest, RefusesRelaunchWhileTheProgramRuns)

@@ -5,7 +5,7 @@
 //              at once, with status 0 when the start succeeded
 ///////////////////////////////////////////////////////////////////////////////
 
-#include "launch/ProcessStart.h"
+#include "launch/LaunchSystem.h"
 
 #include <wx/init.h>
 
@@ -18,5 +18,5 @@ int main(int argc, char** argv)
     wxArrayString args;
     for ( int n = 1; n < argc; ++n )
         args.push_back(wxString(argv[n]));
-    return StartDetachedProcess(args) > 0 ? 0 : 1;
+    return GetDesktopLaunchSystem().StartDetached(args) > 0 ? 0 : 1;
 }

@@ -61,6 +61,9 @@ TEST_F(LaunchOptionTest, TakesTheBranchOfTheTypeAndResolvesTheTarget)
           "start $L/../lang/prog [busy]" },
         { "executable", "missing", false, "error: Missing: $L/missing [busy]" },
         { "executable", "folder", false, "error: Missing: $L/folder [busy]" },
+        // What is left of it lies in the current folder.
+        { "executable", "~launcher-no-such-user/prog-up", false,
+          "error: Missing: ~launcher-no-such-user/prog-up [busy]" },
 
         { "Browser", "http://a.invalid/x y?q=1&r=2#top", true,
           "browser http://a.invalid/x y?q=1&r=2#top [busy]" },
@@ -70,6 +73,8 @@ TEST_F(LaunchOptionTest, TakesTheBranchOfTheTypeAndResolvesTheTarget)
         { "browser", "file://../up.html", true, "browser $T/up.html [busy]" },
         { "browser", "file://page.html#top", false,
           "error: Missing: $L/page.html#top [busy]" },
+        { "browser", "file://~launcher-no-such-user/up.html", false,
+          "error: Missing: ~launcher-no-such-user/up.html [busy]" },
         { "browser", "https://a.invalid", false,
           "error: Unsupported: https://a.invalid" },
         { "browser", "FILE://page.html", false,
@@ -77,6 +82,8 @@ TEST_F(LaunchOptionTest, TakesTheBranchOfTheTypeAndResolvesTheTarget)
 
         { "MimeLookup", "missing.txt", false,
           "error: Missing: $L/missing.txt" },
+        { "mimelookup", "~launcher-no-such-user/up.html", false,
+          "error: Missing: ~launcher-no-such-user/up.html" },
 
         { "program", "prog", false, "" },
     };

@@ -123,7 +123,8 @@ public:
     RecordingSystem() : m_previousLog(wxLog::SetActiveTarget(this)) { }
     virtual ~RecordingSystem() { wxLog::SetActiveTarget(m_previousLog); }
 
-    void UseRealSystem() { m_real = &GetDesktopLaunchSystem(); }
+    void UseRealSystem(LaunchSystem& real = GetDesktopLaunchSystem())
+        { m_real = &real; }
 
     void Note(const wxString& event)
         { m_events.push_back(wxIsBusy() ? event + " [busy]" : event); }
