@@ -38,7 +38,7 @@ std::string Nested(int depth, bool closed)
 class TrickleStream : public wxMemoryInputStream
 {
 public:
-    TrickleStream(const std::string& bytes)
+    explicit TrickleStream(const std::string& bytes)
         : wxMemoryInputStream(bytes.data(), bytes.size()) { }
 
     virtual bool CanRead() const wxOVERRIDE { return false; }
