@@ -10,20 +10,23 @@
 #include <wx/wfstream.h>
 #include <wx/xml/xml.h>
 
+#include <memory>
+
 namespace
 {
 
-// Follows the markup of an XML text byte by byte, as far as it takes to
-// know how deep the elements nest: start and end tags, empty elements, and
-// the comments, CDATA sections, processing instructions and declarations
-// whose content is not markup.
+// Follows the markup of an XML text character by character, as far as it
+// takes to know how deep the elements nest: start and end tags, empty
+// elements, and the comments, CDATA sections, processing instructions and
+// declarations whose content is not markup. Markup is ASCII, so any other
+// character may come as any byte of 0x80 and above.
 class NestingTracker
 {
 public:
     NestingTracker() : m_state(TEXT), m_resume(TEXT), m_depth(0), m_quote(0),
                        m_subset(0), m_run(0), m_previous(0) { }
 
-    // Takes the next byte; false when it opens an element too deep.
+    // Takes the next character; false when it opens an element too deep.
     bool Feed(char ch)
     {
         const char previous = m_previous;
@@ -203,6 +206,65 @@ private:
     char m_previous;
 };
 
+// Hands the tracker the characters of a document in the encoding that the
+// parser reads it in, which it tells from the first two bytes as the parser
+// does: UTF-16 after a byte-order mark, or when one of them is zero (an XML
+// document starts with ASCII); otherwise one byte at a time, which serves
+// UTF-8 with or without its mark, as no byte of a longer UTF-8 sequence
+// looks like markup. Counting UTF-16 by bytes would take every tag for one
+// that opens an element.
+class DocumentScanner
+{
+public:
+    DocumentScanner() : m_encoding(UNDECIDED), m_held(0), m_holding(false) { }
+
+    // Takes the next byte; false when it completes a character that opens
+    // an element too deep.
+    bool Feed(unsigned char byte)
+    {
+        if ( m_encoding == BYTES )
+            return m_tracker.Feed(static_cast<char>(byte));
+
+        // Reads may end in the middle of a UTF-16 unit.
+        if ( !m_holding )
+        {
+            m_held = byte;
+            m_holding = true;
+            return true;
+        }
+        m_holding = false;
+
+        if ( m_encoding == UNDECIDED )
+        {
+            m_encoding = Detect(m_held, byte);
+            if ( m_encoding == BYTES )
+                return m_tracker.Feed(static_cast<char>(m_held))
+                       && m_tracker.Feed(static_cast<char>(byte));
+        }
+
+        const unsigned unit = m_encoding == UTF16_LE ? m_held | (byte << 8)
+                                                     : (m_held << 8) | byte;
+        return m_tracker.Feed(unit < 0x80 ? static_cast<char>(unit) : '\x80');
+    }
+
+private:
+    enum Encoding { UNDECIDED, BYTES, UTF16_LE, UTF16_BE };
+
+    static Encoding Detect(unsigned char first, unsigned char second)
+    {
+        if ( (first == 0xfe && second == 0xff) || first == 0 )
+            return UTF16_BE;
+        if ( (first == 0xff && second == 0xfe) || second == 0 )
+            return UTF16_LE;
+        return BYTES;
+    }
+
+    NestingTracker m_tracker;
+    Encoding m_encoding;
+    unsigned char m_held;
+    bool m_holding;
+};
+
 // Hands the document on up to the first element that would nest too deep,
 // and ends it there, so that the parser sees an unfinished document.
 class NestingLimitStream : public wxFilterInputStream
@@ -212,6 +274,9 @@ public:
         : wxFilterInputStream(stream), m_tooDeep(false) { }
 
     bool IsTooDeep() const { return m_tooDeep; }
+
+    // Lets the log through again once the parser has given up.
+    void EndSilence() { m_silence.reset(); }
 
 protected:
     virtual size_t OnSysRead(void* buffer, size_t size) wxOVERRIDE
@@ -223,12 +288,15 @@ protected:
         }
 
         const size_t count = m_parent_i_stream->Read(buffer, size).LastRead();
-        char* const bytes = static_cast<char*>(buffer);
+        const unsigned char* const bytes = static_cast<unsigned char*>(buffer);
         for ( size_t n = 0; n < count; ++n )
         {
-            if ( !m_tracker.Feed(bytes[n]) )
+            if ( !m_scanner.Feed(bytes[n]) )
             {
+                // The parser will complain of the unfinished document it
+                // sees; the user is told why instead, once, after it.
                 m_tooDeep = true;
+                m_silence.reset(new wxLogNull);
                 return n;
             }
         }
@@ -238,8 +306,9 @@ protected:
     }
 
 private:
-    NestingTracker m_tracker;
+    DocumentScanner m_scanner;
     bool m_tooDeep;
+    std::unique_ptr<wxLogNull> m_silence;
 };
 
 } // anonymous namespace
@@ -248,6 +317,7 @@ bool LoadContentStream(wxInputStream& stream, wxXmlDocument& document)
 {
     NestingLimitStream limited(stream);
     const bool loaded = document.Load(limited, "UTF-8");
+    limited.EndSilence();
     if ( limited.IsTooDeep() )
     {
         wxLogError("The content file nests its elements more than %d deep "

@@ -22,7 +22,8 @@ const wxFileOffset MAX_CONTENT_FILE_SIZE = 16 * 1024 * 1024;
 // would overflow the stack.
 const int MAX_CONTENT_DEPTH = 256;
 
-// Reads the document at the path as UTF-8 XML. False, with the user told,
+// Reads the document at the path as XML in UTF-8 or, as the parser tells
+// it from the start of the file, UTF-16. False, with the user told,
 // when the file is missing, no regular file, too large, nested too deep or
 // not well-formed; the document then has no root.
 bool LoadContentFile(const wxString& path, wxXmlDocument& document);

@@ -69,10 +69,17 @@ wxString GetSystemCanonicalName()
     // Only a language that the toolkit knows, and whose locale the system
     // could set up, has a name here. Asking is enough: setting the locale
     // up would cost start-up time and change nothing the launcher uses.
+    // The toolkit takes the C and POSIX locales, which every system has
+    // and in which containers and cloud images start, for US English; that
+    // language is named even where no en_US locale is installed, so such a
+    // start reads the en_US folder, then en, never the data folder itself.
     const wxLanguageInfo* const info = language == wxLANGUAGE_UNKNOWN
                                        ? NULL
                                        : wxLocale::GetLanguageInfo(language);
-    if ( !info || !wxLocale::IsAvailable(language) )
+    if ( !info )
+        return wxString();
+    if ( language != wxLANGUAGE_ENGLISH_US
+         && !wxLocale::IsAvailable(language) )
         return wxString();
     return info->GetCanonicalWithRegion();
 }

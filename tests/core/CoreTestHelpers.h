@@ -10,6 +10,7 @@
 #include "panel/TextFit.h"
 
 #include <wx/mstream.h>
+#include <wx/strconv.h>
 #include <wx/xml/xml.h>
 
 #include <string>
@@ -20,6 +21,22 @@ inline bool ParseXml(const std::string& text, wxXmlDocument& document)
 {
     wxMemoryInputStream stream(text.data(), text.size());
     return document.Load(stream, "UTF-8");
+}
+
+// The encodings that a strings.xml may come in besides plain UTF-8.
+enum class Utf16 { LittleEndianWithMark, BigEndianWithMark, LittleEndian };
+
+// A UTF-8 text in UTF-16, as Windows Notepad saves "Unicode".
+inline std::string ToUtf16(const std::string& utf8, Utf16 form)
+{
+    const wxString text = wxString::FromUTF8(utf8.data(), utf8.size());
+    const bool big = form == Utf16::BigEndianWithMark;
+    const wxScopedCharBuffer units = big ? text.mb_str(wxMBConvUTF16BE())
+                                         : text.mb_str(wxMBConvUTF16LE());
+    std::string bytes(units.data(), units.length());
+    if ( form != Utf16::LittleEndian )
+        bytes.insert(0, big ? "\xfe\xff" : "\xff\xfe");
+    return bytes;
 }
 
 // Every character has the same width, every non-empty text the same height

@@ -33,20 +33,41 @@ std::string Nested(int depth, bool closed)
     return xml;
 }
 
-bool LoadLimited(const std::string& xml, wxXmlDocument& document)
+// Hands its bytes over one at a time, as a slow pipe may, so that reads
+// end inside characters.
+class TrickleStream : public wxMemoryInputStream
 {
+public:
+    explicit TrickleStream(const std::string& bytes)
+        : wxMemoryInputStream(bytes.data(), bytes.size()) { }
+
+    virtual bool CanRead() const wxOVERRIDE { return false; }
+
+protected:
+    virtual size_t OnSysRead(void* buffer, size_t size) wxOVERRIDE
+        { return wxMemoryInputStream::OnSysRead(buffer, std::min<size_t>(size, 1)); }
+};
+
+bool LoadLimited(const std::string& xml, wxXmlDocument& document,
+                 bool trickle = false)
+{
+    if ( trickle )
+    {
+        TrickleStream stream(xml);
+        return LoadContentStream(stream, document);
+    }
     wxMemoryInputStream stream(xml.data(), xml.size());
     return LoadContentStream(stream, document);
 }
 
 // Whether the limited reader and the toolkit's own agree on a document
 // that nests no deeper than the limit.
-void ExpectSameAsToolkit(const std::string& xml)
+void ExpectSameAsToolkit(const std::string& xml, bool trickle = false)
 {
     LogCapture log;
     wxXmlDocument plain, limited;
     const bool plainOk = ParseXml(xml, plain);
-    EXPECT_EQ(plainOk, LoadLimited(xml, limited)) << xml;
+    EXPECT_EQ(plainOk, LoadLimited(xml, limited, trickle)) << xml;
     if ( plainOk && limited.GetRoot() )
     {
         wxStringToStringHashMap plainTable, limitedTable;
@@ -74,17 +95,29 @@ TEST(HostileContent, DeepNestingIsRefusedBeforeTheToolkitBuildsIt)
 {
     // Hundreds of thousands of levels would overflow the stack when the
     // toolkit frees the document, finished or not.
-    for ( bool closed : { true, false } )
+    // The user hears why, once, and not of the unfinished document that
+    // the parser is left with. UTF-16 nests by its characters, not bytes,
+    // also when reads end inside one.
+    for ( bool utf16 : { false, true } )
     {
-        LogCapture log;
-        wxXmlDocument document;
-        EXPECT_FALSE(LoadLimited(Nested(300000, closed), document));
-        EXPECT_FALSE(document.GetRoot());
-        EXPECT_FALSE(log.GetTexts(wxLOG_Error).empty());
-    }
+        const auto encode = [utf16](const std::string& xml)
+            { return utf16 ? ToUtf16(xml, Utf16::LittleEndianWithMark) : xml; };
+        for ( bool closed : { true, false } )
+        {
+            LogCapture log;
+            wxXmlDocument document;
+            EXPECT_FALSE(LoadLimited(encode(Nested(300000, closed)), document,
+                                     utf16));
+            EXPECT_FALSE(document.GetRoot());
+            const std::vector<wxString> errors = log.GetTexts(wxLOG_Error);
+            ASSERT_EQ(1u, errors.size());
+            EXPECT_TRUE(errors[0].Contains("nests its elements")) << errors[0];
+        }
 
-    wxXmlDocument document;
-    EXPECT_TRUE(LoadLimited(Nested(MAX_CONTENT_DEPTH - 1, true), document));
+        wxXmlDocument document;
+        EXPECT_TRUE(LoadLimited(encode(Nested(MAX_CONTENT_DEPTH - 1, true)),
+                                document));
+    }
 }
 
 TEST(HostileContent, MarkupThatIsNotNestingCountsForNothing)
@@ -106,7 +139,15 @@ TEST(HostileContent, MarkupThatIsNotNestingCountsForNothing)
         "<string id='c'/></launcher>",
     };
     for ( const char* xml : documents )
+    {
         ExpectSameAsToolkit(xml);
+        for ( Utf16 form : { Utf16::LittleEndianWithMark,
+                             Utf16::BigEndianWithMark, Utf16::LittleEndian } )
+        {
+            ExpectSameAsToolkit(ToUtf16(xml, form));
+            ExpectSameAsToolkit(ToUtf16(xml, form), true);
+        }
+    }
 }
 
 TEST(HostileContent, DocumentsTheParserRefusesOrDefuses)

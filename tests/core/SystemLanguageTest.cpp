@@ -39,7 +39,7 @@ TEST(SystemLanguage, ResolveStringsPathUsesTheSystemLanguage)
     GET_EXPECTATION(expectedFolder, "EXPECTED_LANGUAGE_FOLDER");
 
     TempDir base;
-    for ( const char* folder : { "fr", "de_DE", "en" } )
+    for ( const char* folder : { "fr", "de_DE", "en_US", "en" } )
         base.WriteFile(wxString("launcher_data/") + folder + "/strings.xml",
                        "<strings/>");
 

@@ -1,8 +1,8 @@
 ///////////////////////////////////////////////////////////////////////////////
 // Name:        tests/fuzz/FuzzContentFile.cpp
 // Purpose:     The nesting limit of the content reader against the
-//              toolkit's own reader: the same documents, as long as they
-//              nest no deeper than the limit
+//              toolkit's own reader: the same documents, in UTF-8 or
+//              UTF-16, as long as they nest no deeper than the limit
 ///////////////////////////////////////////////////////////////////////////////
 
 #include "FuzzSupport.h"
@@ -37,6 +37,22 @@ int GetDepth(const wxXmlNode* root)
     return deepest;
 }
 
+// The limit only ever takes documents away, and only deep ones.
+void CheckLimit(const std::string& bytes)
+{
+    wxXmlDocument plain;
+    const bool plainOk = ParseXml(bytes, plain);
+
+    wxMemoryInputStream stream(bytes.data(), bytes.size());
+    wxXmlDocument limited;
+    const bool limitedOk = LoadContentStream(stream, limited);
+
+    if ( limitedOk && !plainOk )
+        abort();
+    if ( plainOk && limitedOk != (GetDepth(plain.GetRoot()) <= MAX_CONTENT_DEPTH) )
+        abort();
+}
+
 } // anonymous namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -46,18 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if ( size > 4096 )
         return 0;
 
-    const std::string text(reinterpret_cast<const char*>(data), size);
-    wxXmlDocument plain;
-    const bool plainOk = ParseXml(text, plain);
-
-    wxMemoryInputStream stream(data, size);
-    wxXmlDocument limited;
-    const bool limitedOk = LoadContentStream(stream, limited);
-
-    // The limit only ever takes documents away, and only deep ones.
-    if ( limitedOk && !plainOk )
-        abort();
-    if ( plainOk && limitedOk != (GetDepth(plain.GetRoot()) <= MAX_CONTENT_DEPTH) )
-        abort();
+    // The input as it is, and its text in each form of UTF-16 that the
+    // reader tells apart.
+    CheckLimit(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text(InputText(data, size).utf8_str());
+    for ( Utf16 form : { Utf16::LittleEndianWithMark, Utf16::BigEndianWithMark,
+                         Utf16::LittleEndian } )
+        CheckLimit(ToUtf16(text, form));
     return 0;
 }
