@@ -68,6 +68,21 @@ bool MeasuresByBeginnings(const wxString& text, size_t start)
     return true;
 }
 
+// Whether the text from start holds a character at which the font library
+// starts a new line.
+bool HoldsLineBreak(const wxString& text, size_t start)
+{
+    for ( wxString::const_iterator it = text.begin() + start;
+          it != text.end(); ++it )
+    {
+        const wxUint32 v = (*it).GetValue();
+        if ( (v < 0x20 && v != '\t') || v == 0x85 || v == 0x2028 ||
+             v == 0x2029 )
+            return true;
+    }
+    return false;
+}
+
 // The first index below count whose extent, plus extra, is greater than the
 // limit, or wxNOT_FOUND.
 int FindFirstBeyond(const wxArrayInt& widths, size_t count, int extra,
@@ -230,18 +245,23 @@ wxArrayString WrapText(const TextMeasurer& measurer, const wxString& text,
     // The rest of the text is kept as the place where it starts: copying a
     // long text at every line would cost more than measuring it.
     size_t start = 0;
-    bool restChecked = false, byBeginnings = false;
+    bool restChecked = false, byBeginnings = false, oneLine = false;
     for ( int pass = 0; pass < budget; ++pass )
     {
         const size_t rest = length - start;
-        if ( rest <= WHOLE_TEXT_LENGTH && !restChecked )
+        const bool measuredWhole = rest <= WHOLE_TEXT_LENGTH;
+        if ( measuredWhole && !restChecked )
         {
-            // What follows a suffix of such a text is such a text as well.
+            // What holds for a text holds for every rest of it.
             byBeginnings = MeasuresByBeginnings(text, start);
+            oneLine = byBeginnings || !HoldsLineBreak(text, start);
             restChecked = true;
         }
 
-        if ( rest <= WHOLE_TEXT_LENGTH && !byBeginnings && !widthKnown )
+        // A text on one line is at least as wide as any of its beginnings,
+        // so its extents tell whether it fits; one that breaks into lines
+        // of its own is as wide as its widest line.
+        if ( measuredWhole && !byBeginnings && !oneLine && !widthKnown )
         {
             measurer.GetTextExtent(text.Mid(start), &width, NULL);
             widthKnown = true;
@@ -253,7 +273,7 @@ wxArrayString WrapText(const TextMeasurer& measurer, const wxString& text,
         }
 
         PrefixExtents extents;
-        if ( rest <= WHOLE_TEXT_LENGTH && !byBeginnings )
+        if ( measuredWhole && !byBeginnings )
         {
             extents.length = rest;
             extents.usable = rest;
@@ -282,9 +302,10 @@ wxArrayString WrapText(const TextMeasurer& measurer, const wxString& text,
                                       maxWidth);
         if ( j == wxNOT_FOUND )
         {
-            // Wider as a whole than any of its parts: no place to cut. Of a
-            // text too long to be measured whole, the longest beginning
-            // measured stands for a line.
+            // The rest fits, or is wider as a whole than any of its parts
+            // and has no place to cut: the last line either way. Of a text
+            // too long to be measured whole, the longest beginning measured
+            // stands for a line.
             lines.Add(text.Mid(start, extents.length));
             if ( extents.whole )
                 break;
