@@ -507,14 +507,19 @@ TEST(PanelText, FittedOnTheScreenAsMeasuredWhole)
         "Fifty fine fish fill five office shelves; ",
         "fluffy waffles fit the first fifteen fields. ",
     };
+    // Right to left as a whole, with left-to-right words inside.
     const char* const MIXED[] =
     {
+        "\xD8\xA7\xD9\x84\xD9\x82\xD8\xB1\xD8\xB5 and its pages, ",
         "Launcher \xD7\x9E\xD7\xA4\xD7\xA2\xD7\x99\xD7\x9C "
-        "\xD7\xAA\xD7\x95\xD7\x9B\xD7\xA0\xD7\x99\xD7\x95\xD7\xAA from the disc; ",
-        "\xD8\xA7\xD9\x84\xD9\x82\xD8\xB1\xD8\xB5 and its pages. ",
+        "\xD7\xAA\xD7\x95\xD7\x9B\xD7\xA0\xD7\x99\xD7\x95\xD7\xAA from the disc. ",
     };
-    const struct { const char* what; const char* const* sentences; size_t length; }
-        cases[] =
+    const struct
+    {
+        const char* what;
+        const char* const* sentences;
+        size_t length;
+    } cases[] =
     {
         { "Hebrew", HEBREW, 610 }, { "Arabic", ARABIC, 610 },
         { "Latin", LATIN, 610 }, { "mixed", MIXED, 10000 },
