@@ -12,7 +12,8 @@
 set -euo pipefail
 
 build=(g++ make cmake libwxgtk3.2-dev)
-test=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick tesseract-ocr locales)
+test=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick tesseract-ocr locales
+      fonts-dejavu-core)
 fuzz=(clang libclang-rt-14-dev llvm-14)
 
 # The language tests switch between real locales; the toolkit calls a

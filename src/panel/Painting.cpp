@@ -81,10 +81,15 @@ void LauncherPanel::Render(wxDC& dc)
                 headingBand.x, headingBand.y);
 
     dc.SetFont(m_bodyFont);
-    const wxString body = m_selection == -1
-                             ? GetString("welcome_description",
-                                         UNDEFINED_PROPERTY)
-                             : m_entries[m_selection].description;
+    // Read in place: a copy of a description of millions of characters
+    // would cost more than the whole paint.
+    const wxString welcome = m_selection == -1
+                                ? GetString("welcome_description",
+                                            UNDEFINED_PROPERTY)
+                                : wxString();
+    const wxString& body = m_selection == -1
+                              ? welcome
+                              : m_entries[m_selection].description;
     const wxArrayString lines = WrapText(dc, body, BODY_WRAP_WIDTH,
                                          client.y - BODY_BOTTOM_MARGIN);
     int y = bodyArea.y;

@@ -13,6 +13,7 @@
 #include "panel/DCTextMeasurer.h"
 
 #include <wx/app.h>
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/filename.h>
 #include <wx/frame.h>
@@ -28,12 +29,16 @@
 namespace
 {
 
-// The median time of one run, in milliseconds.
-double Median(int runs, const std::function<void ()>& work)
+// The median time of one run, in milliseconds; what prepares a run is not
+// timed.
+double Median(int runs, const std::function<void ()>& work,
+              const std::function<void ()>& prepare = nullptr)
 {
     std::vector<double> times;
     for ( int n = 0; n < runs; ++n )
     {
+        if ( prepare )
+            prepare();
         const auto start = std::chrono::steady_clock::now();
         work();
         const std::chrono::duration<double, std::milli> took =
@@ -111,6 +116,85 @@ wxArrayString WrapMeasuringWhole(const wxDC& dc, const wxString& text,
     return lines;
 }
 
+// The sentences repeated until the text has this many characters.
+wxString RepeatText(const char* sentence, size_t length)
+{
+    const wxString piece = wxString::FromUTF8(sentence);
+    wxString text;
+    text.reserve(length + piece.length());
+    while ( text.length() < length )
+        text += piece;
+    return text.Left(length);
+}
+
+const char HEBREW[] =
+    "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D "
+    "\xD7\x9C\xD7\x9B\xD7\x95\xD7\x9C\xD7\x9D, \xD7\x96\xD7\x94\xD7\x95 "
+    "\xD7\xAA\xD7\x99\xD7\x90\xD7\x95\xD7\xA8 "
+    "\xD7\x90\xD7\xA8\xD7\x95\xD7\x9A \xD7\xA9\xD7\x9C "
+    "\xD7\x94\xD7\xAA\xD7\x95\xD7\x9B\xD7\xA0\xD7\x94 "
+    "\xD7\x91\xD7\x92\xD7\xA8\xD7\xA1\xD7\x94 2.5. ";
+
+// The longest description that a strings.xml of the largest size read can
+// hold, less the markup around it: one byte a character in Latin, two in
+// Hebrew.
+const size_t LARGEST_FILE = 16 * 1024 * 1024;
+const size_t LONGEST_LATIN = LARGEST_FILE - 1024;
+const size_t LONGEST_HEBREW = (LARGEST_FILE - 1024) / 2;
+
+// What the user waits for when the selection moves to an entry: the
+// repaint of the changed areas on the window.
+void BenchSelectionChanges(LauncherPanel* panel,
+                           LauncherPanelTestAccess& access)
+{
+    GetTestFrame()->Show();
+    wxTheApp->Yield();
+
+    const struct { const char* what; wxString description; } cases[] =
+    {
+        { "sample description", access.Entry(0).description },
+        { "10,000-character Hebrew description", RepeatText(HEBREW, 10000) },
+        { "4,000,000-character Latin description",
+          RepeatText("A long description keeps going with words of many "
+                     "sizes ", 4000000) },
+        { "16,776,192-character Latin description (16 MB file)",
+          RepeatText("A long description keeps going with words of many "
+                     "sizes ", LONGEST_LATIN) },
+        { "8,388,096-character Hebrew description (16 MB file)",
+          RepeatText(HEBREW, LONGEST_HEBREW) },
+    };
+    // Beside each, the same paint into a bitmap: what the texts cost, apart
+    // from putting the pictures on the screen.
+    wxBitmap bitmap(panel->GetClientSize());
+    wxMemoryDC memoryDC(bitmap);
+    for ( const auto& c : cases )
+    {
+        access.Entry(0).description = c.description;
+        printf("selection change, %s\n", c.what);
+        Report("    on the window",
+               Median(21, [&]() { panel->SetSelection(0); },
+                      [&]() { panel->SetSelection(-1); }));
+        Report("    Render into a bitmap",
+               Median(21, [&]() { panel->Render(memoryDC); }));
+    }
+    memoryDC.SelectObject(wxNullBitmap);
+
+    wxClientDC dc(panel);
+    dc.SetFont(access.BodyFont());
+    const wxString hebrew = RepeatText(HEBREW, 10000);
+    wxArrayString lines, reference;
+    Report("WrapText of the 10,000-character Hebrew description",
+           Median(21, [&]() { lines = WrapText(dc, hebrew, 365, 463); }));
+    Report("the same, measuring the remaining text whole at every line",
+           Median(11, [&]()
+           {
+               reference = WrapMeasuringWhole(dc, hebrew, 365, 463);
+           }));
+    printf("(the lines are %s)\n",
+           reference == lines ? "the same" : "NOT the same");
+    GetTestFrame()->Hide();
+}
+
 void BenchLargeCatalogue()
 {
     TempDir dir;
@@ -169,6 +253,7 @@ void BenchPainting(const wxString& sampleBase)
            reference == lines ? "the same" : "NOT the same");
 
     dc.SelectObject(wxNullBitmap);
+    BenchSelectionChanges(panel, access);
     panel->Destroy();
 }
 

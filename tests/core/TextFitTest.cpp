@@ -40,6 +40,43 @@ private:
     const bool m_flat;
 };
 
+// Measures like FixedMeasurer as far as the font library can: its widths
+// count in 1/1024 pixel and overflow past 2^31 of those, the whole width
+// coming back as 0. Remembers the longest text that it was asked about.
+class OverflowingMeasurer : public FixedMeasurer
+{
+public:
+    OverflowingMeasurer() : m_longest(0) { }
+
+    virtual void GetTextExtent(const wxString& text,
+                               int* width, int* height) const wxOVERRIDE
+    {
+        FixedMeasurer::GetTextExtent(text, width, height);
+        if ( width && Units(text.length()) > INT_MAX )
+            *width = 0;
+        Remember(text);
+    }
+
+    virtual void GetPartialTextExtents(const wxString& text,
+                                       wxArrayInt& widths) const wxOVERRIDE
+    {
+        widths.Empty();
+        for ( size_t n = 1; n <= text.length(); ++n )
+            widths.Add(static_cast<int>(static_cast<unsigned>(Units(n))) /
+                       1024);
+        Remember(text);
+    }
+
+    size_t GetLongest() const { return m_longest; }
+
+private:
+    static long long Units(size_t length) { return length * 10 * 1024LL; }
+    void Remember(const wxString& text) const
+        { m_longest = std::max(m_longest, text.length()); }
+
+    mutable size_t m_longest;
+};
+
 const FixedMeasurer FIXED;
 const OddMeasurer NO_EXTENTS([](long) { return 0; });
 const OddMeasurer FLAT_EXTENTS([](long n) { return n; }, true);
@@ -173,6 +210,18 @@ TEST(TextFit, HostileTextsStayBounded)
     EXPECT_EQ(wxString('x', 32) + "...", FitTextToWidth(FIXED, longWord, 395));
     EXPECT_EQ("abc abc abc abc abc abc abc abc ...",
               FitTextToWidth(FIXED, words, 395));
+
+    // Too wide for the font library to measure whole, and too long to be
+    // measured whole at every paint.
+    const OverflowingMeasurer overflowing;
+    const wxString longer('x', 300000);
+    const Lines lines = Wrap(overflowing, longer, 365, 100);
+    EXPECT_TRUE(lines == Lines(5, wxString('x', 35)))
+        << lines.size() << " lines, the first of "
+        << (lines.empty() ? 0 : lines[0].length());
+    EXPECT_EQ(wxString('x', 32) + "...",
+              FitTextToWidth(overflowing, longer, 395));
+    EXPECT_LE(overflowing.GetLongest(), 10000u);
 
     // Blanks, tabs and line feeds, right-to-left and combining characters
     // and emoji, long and short, on right and wrong extents.

@@ -8,6 +8,8 @@
 
 #include "panel/DCTextMeasurer.h"
 
+#include <wx/dcclient.h>
+
 namespace
 {
 
@@ -20,6 +22,71 @@ std::string ThreeOptions()
     return MakeOption("browser", "", "Alpha entry", "First description") +
            MakeOption("browser", "", "Beta entry", "Second description") +
            MakeOption("browser", "", "Gamma entry", "Third description");
+}
+
+// The sentences repeated until the text has this many characters.
+wxString RepeatText(const char* const sentences[], size_t count, size_t length)
+{
+    wxString text;
+    for ( size_t n = 0; text.length() < length; n = (n + 1) % count )
+        text += wxString::FromUTF8(sentences[n]);
+    return text.Left(length);
+}
+
+// Wrapping plainly as described: the remaining text measured whole at
+// every line. The fitting must give the same lines, only faster.
+wxArrayString WrapMeasuringWhole(const wxDC& dc, wxString remaining,
+                                 int maxWidth, int maxHeight)
+{
+    wxArrayString lines;
+    wxCoord width = 0, lineHeight = 0;
+    dc.GetTextExtent(remaining, &width, &lineHeight);
+    for ( int pass = 0; lineHeight > 0 && pass < maxHeight / lineHeight;
+          ++pass )
+    {
+        if ( width <= maxWidth )
+        {
+            lines.Add(remaining);
+            break;
+        }
+        wxArrayInt widths;
+        dc.GetPartialTextExtents(remaining, widths);
+        int j = 0;
+        while ( j < int(widths.size()) && widths[j] <= maxWidth )
+            ++j;
+        if ( j == int(widths.size()) )
+        {
+            lines.Add(remaining);
+            break;
+        }
+        int cut = j - 1;
+        for ( int p = j - 1; p >= 1; --p )
+        {
+            if ( remaining[p] == ' ' )
+            {
+                cut = p + 1;
+                break;
+            }
+        }
+        cut = wxMax(cut, 1);
+        lines.Add(remaining.Left(cut));
+        remaining = remaining.Mid(cut);
+        dc.GetTextExtent(remaining, &width, NULL);
+    }
+    return lines;
+}
+
+wxString FitMeasuringWhole(const wxDC& dc, const wxString& text, int maxWidth)
+{
+    if ( dc.GetTextExtent(text).x <= maxWidth )
+        return text;
+    const int ellipsisWidth = dc.GetTextExtent("...").x;
+    wxArrayInt widths;
+    dc.GetPartialTextExtents(text, widths);
+    for ( size_t k = 0; k < widths.size(); ++k )
+        if ( widths[k] + ellipsisWidth > maxWidth )
+            return k < 4 ? wxString("...") : text.Left(k - 4) + "...";
+    return text;
 }
 
 } // anonymous namespace
@@ -409,5 +476,92 @@ TEST(PanelRender, ClippedRepaintEqualsFullPaint)
         EXPECT_TRUE(SamePixels(RenderPanel(panel.Get()),
                                bitmap.ConvertToImage()))
             << "from " << change[0] << " to " << change[1];
+    }
+}
+
+TEST(PanelText, FittedOnTheScreenAsMeasuredWhole)
+{
+    const char* const HEBREW[] =
+    {
+        "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D "
+        "\xD7\x9C\xD7\x9B\xD7\x95\xD7\x9C\xD7\x9D, \xD7\x96\xD7\x94\xD7\x95 "
+        "\xD7\xAA\xD7\x99\xD7\x90\xD7\x95\xD7\xA8 "
+        "\xD7\x90\xD7\xA8\xD7\x95\xD7\x9A \xD7\xA9\xD7\x9C "
+        "\xD7\x94\xD7\xAA\xD7\x95\xD7\x9B\xD7\xA0\xD7\x94 "
+        "\xD7\x91\xD7\x92\xD7\xA8\xD7\xA1\xD7\x94 2.5. ",
+        "\xD7\x94\xD7\x98\xD7\xA7\xD7\xA1\xD7\x98 "
+        "\xD7\xA0\xD7\xA9\xD7\x91\xD7\xA8 "
+        "\xD7\x9C\xD7\xA9\xD7\x95\xD7\xA8\xD7\x95\xD7\xAA "
+        "\xD7\xA8\xD7\x91\xD7\x95\xD7\xAA (\xD7\x9E\xD7\x90\xD7\x95\xD7\x93) "
+        "\xD7\x91\xD7\x97\xD7\x9C\xD7\x95\xD7\x9F "
+        "\xD7\x94\xD7\x99\xD7\x9E\xD7\xA0\xD7\x99. ",
+    };
+    const char* const ARABIC[] =
+    {
+        "\xD9\x85\xD8\xB1\xD8\xAD\xD8\xA8\xD8\xA7 \xD8\xA8\xD9\x83\xD9\x85 "
+        "\xD9\x81\xD9\x8A \xD9\x87\xD8\xB0\xD8\xA7 "
+        "\xD8\xA7\xD9\x84\xD8\xA8\xD8\xB1\xD9\x86\xD8\xA7\xD9\x85\xD8\xAC"
+        "\xD8\x8C ",
+        "\xD9\x87\xD8\xB0\xD8\xA7 \xD9\x88\xD8\xB5\xD9\x81 "
+        "\xD8\xB7\xD9\x88\xD9\x8A\xD9\x84 \xD9\x84\xD9\x84\xD9\x86\xD8\xB5 "
+        "\xD9\x81\xD9\x8A 12 \xD8\xB3\xD8\xB7\xD8\xB1\xD8\xA7. ",
+    };
+    // Ligatures make one extent of several characters.
+    const char* const LATIN[] =
+    {
+        "Fifty fine fish fill five office shelves; ",
+        "fluffy waffles fit the first fifteen fields. ",
+    };
+    // Right to left as a whole, with left-to-right words inside.
+    const char* const MIXED[] =
+    {
+        "\xD8\xA7\xD9\x84\xD9\x82\xD8\xB1\xD8\xB5 and its pages, ",
+        "Launcher \xD7\x9E\xD7\xA4\xD7\xA2\xD7\x99\xD7\x9C "
+        "\xD7\xAA\xD7\x95\xD7\x9B\xD7\xA0\xD7\x99\xD7\x95\xD7\xAA from the "
+        "disc. ",
+    };
+    const struct
+    {
+        const char* what;
+        const char* const* sentences;
+        size_t length;
+    } cases[] =
+    {
+        { "Hebrew", HEBREW, 610 }, { "Arabic", ARABIC, 610 },
+        { "Latin", LATIN, 610 }, { "mixed", MIXED, 10000 },
+    };
+
+    wxBitmap bitmap(941, 615);
+    wxMemoryDC memoryDC(bitmap);
+    wxClientDC clientDC(GetTestFrame());
+    const wxFont body(12, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL,
+                      wxFONTWEIGHT_NORMAL);
+    for ( wxDC* dc : { static_cast<wxDC*>(&memoryDC),
+                       static_cast<wxDC*>(&clientDC) } )
+    {
+        dc->SetFont(body);
+        for ( const auto& c : cases )
+        {
+            SCOPED_TRACE(testing::Message() << c.what << " on "
+                         << (dc == &memoryDC ? "a bitmap" : "the window"));
+            const wxString text = RepeatText(c.sentences, 2, c.length);
+            EXPECT_EQ(WrapMeasuringWhole(*dc, text, 365, 435),
+                      WrapText(*dc, text, 365, 435));
+            EXPECT_EQ(FitMeasuringWhole(*dc, text, 395),
+                      FitTextToWidth(*dc, text, 395));
+        }
+
+        // Too long for the font library to give its whole width, which
+        // overflows: still lines of the width, as many as the height holds.
+        const wxString longText = RepeatText(LATIN, 2, 300000);
+        const wxArrayString lines = WrapText(*dc, longText, 365, 435);
+        EXPECT_EQ(435 / dc->GetTextExtent("Fifty").y, int(lines.size()));
+        for ( const wxString& line : lines )
+            EXPECT_TRUE(line.length() < 100 &&
+                        dc->GetTextExtent(line).x <= 365)
+                << line.length() << " characters";
+        const wxString heading = FitTextToWidth(*dc, longText, 395);
+        EXPECT_TRUE(heading.EndsWith("...") &&
+                    dc->GetTextExtent(heading).x <= 395) << heading;
     }
 }
