@@ -37,6 +37,8 @@ TEST(PanelPictures, ComeFromTheImagesFolderAndOnlyTheBackgroundIsScaled)
         { wxSize(100, 20), wxBITMAP_TYPE_BMP },
         { wxSize(20, 900), wxBITMAP_TYPE_PNG },
         { wxSize(2000, 1600), wxBITMAP_TYPE_PNG },
+        // A camera photo's size: more pixels than an icon may have.
+        { wxSize(6000, 4000), wxBITMAP_TYPE_BMP },
         { client, wxBITMAP_TYPE_BMP },
     };
     for ( const auto& c : cases )
