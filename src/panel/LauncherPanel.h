@@ -18,6 +18,7 @@
 #include <wx/region.h>
 
 #include <functional>
+#include <vector>
 
 class wxDC;
 class LaunchSystem;
@@ -50,6 +51,12 @@ private:
     void LayoutOptions();
     void DrawOption(wxDC& dc, const LaunchEntry& entry, int x, int y,
                     bool highlighted);
+
+    // The texts that the right-hand column shows for a selection (-1 for
+    // none), and the boxes that they fill there in their fonts.
+    wxString GetHeadingText(int selection) const;
+    wxString GetBodyText(int selection) const;
+    std::vector<wxRect> GetColumnTextBoxes(wxDC& dc, int selection);
 
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);

@@ -51,10 +51,41 @@ void LauncherPanel::DrawOption(wxDC& dc, const LaunchEntry& entry, int x,
                       false);
 }
 
+namespace
+{
+
+// Stands in for a background picture that did not load: close to the dark
+// slate of the sample background, so that the light texts stay readable.
+wxColour GetMissingBackgroundColour()
+{
+    return wxColour(19, 30, 46);
+}
+
+void DrawPlacedText(wxDC& dc, const PlacedText& text)
+{
+    for ( size_t n = 0; n < text.lines.size(); ++n )
+        dc.DrawText(text.lines[n], text.positions[n]);
+}
+
+} // anonymous namespace
+
 void LauncherPanel::Render(wxDC& dc)
 {
     if ( m_background.IsOk() )
         dc.DrawBitmap(wxBitmap(m_background, -1), 0, 0, false);
+    else
+    {
+        // Without the picture nothing would cover what the last paint left,
+        // and a change of selection would leave its old highlight and texts
+        // behind. Clear fills the whole context, within its clipping, with
+        // the background brush alone: it sets neither the pen nor the brush
+        // that the highlight draws with. The context's own background brush
+        // is put back, so that nothing else of its state changes.
+        const wxBrush previous = dc.GetBackground();
+        dc.SetBackground(wxBrush(GetMissingBackgroundColour()));
+        dc.Clear();
+        dc.SetBackground(previous);
+    }
 
     dc.SetFont(m_mastheadFont);
     dc.SetTextForeground(m_textColour);
@@ -68,33 +99,39 @@ void LauncherPanel::Render(wxDC& dc)
     }
 
     const wxSize client = GetClientSize();
-    const wxRect headingBand = GetHeadingBand(client);
-    const wxRect bodyArea = GetBodyArea(client);
-
     dc.SetTextForeground(m_textColour);
     dc.SetFont(m_headingFont);
-    const wxString heading = m_selection == -1
-                                ? GetString("welcome_label",
-                                            UNDEFINED_PROPERTY)
-                                : m_entries[m_selection].label;
-    dc.DrawText(FitTextToWidth(dc, heading, COLUMN_WIDTH),
-                headingBand.x, headingBand.y);
+    DrawPlacedText(dc, PlaceHeading(DCTextMeasurer(dc),
+                                    GetHeadingText(m_selection), client));
 
     dc.SetFont(m_bodyFont);
-    const wxString body = m_selection == -1
-                             ? GetString("welcome_description",
-                                         UNDEFINED_PROPERTY)
-                             : m_entries[m_selection].description;
-    const wxArrayString lines = WrapText(dc, body, BODY_WRAP_WIDTH,
-                                         client.y - BODY_BOTTOM_MARGIN);
-    int y = bodyArea.y;
-    for ( size_t n = 0; n < lines.size(); ++n )
-    {
-        int lineWidth = 0, lineHeight = 0;
-        dc.GetTextExtent(lines[n], &lineWidth, &lineHeight);
-        dc.DrawText(lines[n], bodyArea.x, y);
-        y += lineHeight;
-    }
+    DrawPlacedText(dc, PlaceBody(DCTextMeasurer(dc), GetBodyText(m_selection),
+                                 client));
+}
+
+wxString LauncherPanel::GetHeadingText(int selection) const
+{
+    return selection == -1 ? GetString("welcome_label", UNDEFINED_PROPERTY)
+                           : m_entries[selection].label;
+}
+
+wxString LauncherPanel::GetBodyText(int selection) const
+{
+    return selection == -1
+              ? GetString("welcome_description", UNDEFINED_PROPERTY)
+              : m_entries[selection].description;
+}
+
+std::vector<wxRect> LauncherPanel::GetColumnTextBoxes(wxDC& dc, int selection)
+{
+    const wxSize client = GetClientSize();
+    dc.SetFont(m_headingFont);
+    const wxRect heading = PlaceHeading(DCTextMeasurer(dc),
+                                        GetHeadingText(selection), client).box;
+    dc.SetFont(m_bodyFont);
+    const wxRect body = PlaceBody(DCTextMeasurer(dc), GetBodyText(selection),
+                                  client).box;
+    return { heading, body };
 }
 
 void LauncherPanel::OnPaint(wxPaintEvent& WXUNUSED(event))
