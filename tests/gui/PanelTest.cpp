@@ -342,6 +342,43 @@ TEST(PanelRender, IconLabelAndDividerOfEachEntry)
     EXPECT_GE(label0.y, rect0.y + rect0.height / 2 - first.y / 2);
     EXPECT_GE(label1.y, rect1.y + 10);
     EXPECT_LE(label1.GetBottom(), rect1.GetBottom() - 10);
+
+    // A label longer than its limit, the client width less 465 and less the
+    // icon space, is drawn as the layout shortened it. Its start is chosen
+    // so that a limit one pixel narrower would shorten it to another text.
+    const int limit = GetTestFrame()->GetClientSize().x - 465 - 58;
+    const wxString tail = "A label that goes on and on, far longer than the "
+                          "room that the left column has for it";
+    wxString longLabel, shortened;
+    for ( int n = 0; n < 100 && shortened.empty(); ++n )
+    {
+        longLabel = wxString('i', n % 10) + wxString('m', n / 10) + tail;
+        const wxString fitted = FitTextToWidth(dc, longLabel, limit);
+        if ( fitted != FitTextToWidth(dc, longLabel, limit - 1) )
+            shortened = fitted;
+    }
+    ASSERT_FALSE(shortened.empty());
+    ASSERT_NE(longLabel, shortened);
+    ContentDir longContent(MakeOption("browser", "icon.png",
+                                      longLabel.ToStdString()));
+    longContent.WriteImage("launcher_data/en/icon.png",
+                           MakeSolidImage(wxSize(48, 48), ICON_COLOUR));
+    TestPanel longPanel(longContent);
+    const wxSize extent = dc.GetTextExtent(shortened);
+    const wxRect longRect(30, 100, 58 + extent.x + 20, 48 + 20);
+    EXPECT_EQ(longRect, longPanel.Access().Entry(0).rect);
+    wxBitmap expected(longPanel->GetClientSize());
+    {
+        wxMemoryDC expectedDc(expected);
+        expectedDc.SetBackground(wxBrush(BACKGROUND_COLOUR));
+        expectedDc.Clear();
+        expectedDc.SetFont(access.LabelFont());
+        expectedDc.SetTextForeground(TEXT_COLOUR);
+        expectedDc.DrawText(shortened, 98, 100 + 34 - extent.y / 2);
+    }
+    const wxRect label(88, 100, longRect.width - 58, longRect.height);
+    EXPECT_TRUE(SamePixels(expected.ConvertToImage().GetSubImage(label),
+                           RenderPanel(longPanel.Get()).GetSubImage(label)));
 }
 
 TEST(PanelRender, BodyLinesFollowOneAnother)
