@@ -251,10 +251,8 @@ TEST(PanelOnScreen, SelectionChangeRepaintsTheWindow)
     TestPanel p(content);
     LauncherPanel* const panel = p.Get();
 
-    // What the window shows, read back from the display, against a full
-    // render. The display smooths glyphs differently from a memory bitmap,
-    // so the two may differ only within two pixels of a text.
-    const auto showsRender = [panel]()
+    // What the window shows, read back from the display.
+    const auto shown = [panel]()
     {
         const wxSize size = panel->GetClientSize();
         wxBitmap bitmap(size);
@@ -263,9 +261,15 @@ TEST(PanelOnScreen, SelectionChangeRepaintsTheWindow)
             wxClientDC window(panel);
             memory.Blit(0, 0, size.x, size.y, &window, 0, 0);
         }
+        return bitmap.ConvertToImage();
+    };
+    // That against a full render. The display smooths glyphs differently
+    // from a memory bitmap, so the two may differ only within two pixels of
+    // a text.
+    const auto showsRender = [panel, &shown]()
+    {
         const wxImage render = RenderPanel(panel);
-        return SamePixels(render, bitmap.ConvertToImage(),
-                          [&render](int x, int y)
+        return SamePixels(render, shown(), [&render](int x, int y)
         {
             const wxRect near = wxRect(x - 2, y - 2, 5, 5)
                                     .Intersect(wxRect(render.GetSize()));
@@ -284,5 +288,35 @@ TEST(PanelOnScreen, SelectionChangeRepaintsTheWindow)
         EXPECT_TRUE(showsRender()) << "after " << change << " an entry";
     }
     EXPECT_EQ(1, p.Access().Selection());
+
+    // Only what the change affects is drawn again: a colour that no picture
+    // here has, painted over the whole window, stays everywhere else.
+    const wxColour marker(255, 0, 255);
+    {
+        wxClientDC window(panel);
+        window.SetBackground(wxBrush(marker));
+        window.Clear();
+    }
+    wxRegion repainted;
+    p.Access().OnRepaint([&repainted](const wxRegion& region)
+                         { repainted = region; });
+    Send(p, Key(WXK_DOWN));
+    const wxImage after = shown();
+    int outside = 0, kept = 0, left = 0;
+    for ( int y = 0; y < after.GetHeight(); ++y )
+        for ( int x = 0; x < after.GetWidth(); ++x )
+        {
+            const bool marked = PixelAt(after, x, y) == marker;
+            if ( repainted.Contains(x, y) == wxInRegion )
+                left += marked;
+            else
+            {
+                ++outside;
+                kept += marked;
+            }
+        }
+    EXPECT_GT(outside, 0);
+    EXPECT_EQ(outside, kept);
+    EXPECT_EQ(0, left);
     GetTestFrame()->Hide();
 }
