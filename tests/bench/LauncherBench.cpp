@@ -20,6 +20,9 @@
 #include <wx/init.h>
 #include <wx/stdpaths.h>
 
+#include <stdlib.h>
+#include <string.h>
+
 #include <algorithm>
 #include <chrono>
 #include <fstream>
@@ -211,8 +214,8 @@ void ReportPanelPeak(const char* what, const wxString& base)
            reset ? "" : ", peak not reset");
 }
 
-// A photo-like picture: smooth shades with grain, which PNG compresses no
-// better than a real photo.
+// A photo-like picture: smooth shades with grain, so that its file is not
+// one that compresses to nothing.
 wxImage MakePhoto(int width, int height, bool withAlpha)
 {
     wxImage image(width, height, false);
@@ -223,9 +226,9 @@ wxImage MakePhoto(int width, int height, bool withAlpha)
         {
             seed = seed * 1103515245 + 12345;
             const int grain = (seed >> 16) & 15;
-            *rgb++ = static_cast<unsigned char>((x * 255 / width + grain) & 0xff);
-            *rgb++ = static_cast<unsigned char>((y * 255 / height + grain) & 0xff);
-            *rgb++ = static_cast<unsigned char>(((x + y) / 64 + grain) & 0xff);
+            *rgb++ = static_cast<unsigned char>(x * 255 / width + grain);
+            *rgb++ = static_cast<unsigned char>(y * 255 / height + grain);
+            *rgb++ = static_cast<unsigned char>((x + y) / 64 + grain);
         }
     if ( withAlpha )
     {
@@ -257,8 +260,9 @@ void BenchBackgroundMemory(const wxString& sampleBase)
             }
         }
         dir.WriteFile("launcher_data/en/strings.xml", "<launcher/>");
-        ReportPanelPeak(withAlpha ? "build the panel, 50-megapixel RGBA background"
-                                  : "build the panel, 50-megapixel RGB background",
+        ReportPanelPeak(withAlpha
+                            ? "build the panel, 50-megapixel RGBA background"
+                            : "build the panel, 50-megapixel RGB background",
                         dir.GetPath());
     }
 }
