@@ -279,9 +279,10 @@ TEST(PanelOnScreen, SelectionChangeRepaintsTheWindow)
         });
     };
 
-    // The first paint comes from the event loop; a change of selection
-    // must show without it.
-    EXPECT_TRUE(WaitFor([&showsRender]() { return bool(showsRender()); }));
+    // The first paint comes from the event loop, late under a sanitizer on
+    // a busy machine; a change of selection must show without it.
+    EXPECT_TRUE(WaitFor([&showsRender]() { return bool(showsRender()); },
+                        30000));
     for ( const char* change : { "selecting", "moving" } )
     {
         Send(p, Key(WXK_DOWN));
