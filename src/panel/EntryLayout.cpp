@@ -59,3 +59,36 @@ wxRect GetBodyArea(const wxSize& clientSize)
     return wxRect(clientSize.x - COLUMN_WIDTH, BODY_Y, COLUMN_WIDTH,
                   clientSize.y - BODY_Y);
 }
+
+PlacedText PlaceHeading(const TextMeasurer& measurer, const wxString& heading,
+                        const wxSize& clientSize)
+{
+    const wxPoint position = GetHeadingBand(clientSize).GetPosition();
+    PlacedText placed;
+    placed.lines.Add(FitTextToWidth(measurer, heading, COLUMN_WIDTH));
+    placed.positions.push_back(position);
+    int width = 0, height = 0;
+    measurer.GetTextExtent(placed.lines[0], &width, &height);
+    placed.box = wxRect(position, wxSize(width, height));
+    return placed;
+}
+
+PlacedText PlaceBody(const TextMeasurer& measurer, const wxString& body,
+                     const wxSize& clientSize)
+{
+    const wxRect area = GetBodyArea(clientSize);
+    PlacedText placed;
+    placed.lines = WrapText(measurer, body, BODY_WRAP_WIDTH,
+                            clientSize.y - BODY_BOTTOM_MARGIN);
+    int y = area.y;
+    for ( size_t n = 0; n < placed.lines.size(); ++n )
+    {
+        int width = 0, height = 0;
+        measurer.GetTextExtent(placed.lines[n], &width, &height);
+        const wxRect line(area.x, y, width, height);
+        placed.positions.push_back(line.GetPosition());
+        placed.box = n == 0 ? line : placed.box.Union(line);
+        y += height;
+    }
+    return placed;
+}

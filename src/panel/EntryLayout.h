@@ -8,6 +8,7 @@
 
 #include "panel/LaunchEntry.h"
 
+#include <wx/arrstr.h>
 #include <wx/gdicmn.h>
 
 #include <vector>
@@ -49,5 +50,22 @@ wxPoint GetLabelOffset(const LaunchEntry& entry, int textHeight);
 // The areas that show the selection: the heading band and the body area.
 wxRect GetHeadingBand(const wxSize& clientSize);
 wxRect GetBodyArea(const wxSize& clientSize);
+
+// A text as the panel draws it: its lines, each at its place, and the box
+// that they measure together (empty for no line).
+struct PlacedText
+{
+    wxArrayString lines;
+    std::vector<wxPoint> positions;
+    wxRect box;
+};
+
+// The heading shortened to the column, and the body wrapped into its area,
+// in the measurer's font. A line may itself hold line feeds; it is measured
+// and drawn as the toolkit does, so the box may reach out of the area.
+PlacedText PlaceHeading(const TextMeasurer& measurer, const wxString& heading,
+                        const wxSize& clientSize);
+PlacedText PlaceBody(const TextMeasurer& measurer, const wxString& body,
+                     const wxSize& clientSize);
 
 #endif // LAUNCHER_PANEL_ENTRYLAYOUT_H

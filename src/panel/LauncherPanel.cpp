@@ -51,12 +51,14 @@ LauncherPanel::LauncherPanel(wxWindow* parent)
     SetSize(w, h);
 
     LoadPicture(m_background,
-                JoinPath(g_baseDir, IMAGES_FOLDER, BACKGROUND_FILE));
+                JoinPath(g_baseDir, IMAGES_FOLDER, BACKGROUND_FILE),
+                BACKGROUND_LIMIT);
     // Scaled once: the window never changes its size.
     if ( m_background.IsOk() && w > 0 && h > 0 )
         m_background.Rescale(w, h, wxIMAGE_QUALITY_NORMAL);
 
-    LoadPicture(m_divider, JoinPath(g_baseDir, IMAGES_FOLDER, DIVIDER_FILE));
+    LoadPicture(m_divider, JoinPath(g_baseDir, IMAGES_FOLDER, DIVIDER_FILE),
+                DRAWN_PICTURE_LIMIT);
 
     m_mastheadFont = MakeFont(wxFONTWEIGHT_BOLD);
     m_labelFont = MakeFont(wxFONTWEIGHT_NORMAL);
@@ -106,7 +108,7 @@ bool LauncherPanel::AddEntry(const wxString& type, const wxString& iconPath,
     entry.type = type;
     // An entry without an icon file is no fault: it is shown without one.
     if ( wxFile::Exists(iconPath) )
-        LoadPicture(entry.icon, iconPath);
+        LoadPicture(entry.icon, iconPath, DRAWN_PICTURE_LIMIT);
     entry.label = label;
     entry.description = description;
     entry.data = data;

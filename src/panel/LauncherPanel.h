@@ -18,6 +18,7 @@
 #include <wx/region.h>
 
 #include <functional>
+#include <vector>
 
 class wxDC;
 class LaunchSystem;
@@ -50,6 +51,13 @@ private:
     void LayoutOptions();
     void DrawOption(wxDC& dc, const LaunchEntry& entry, int x, int y,
                     bool highlighted);
+
+    // The texts that the right-hand column shows for a selection (-1 for
+    // none; the welcome text is then looked up into the string given), and
+    // the boxes that they may fill there in their fonts.
+    const wxString& GetHeadingText(int selection, wxString& welcome) const;
+    const wxString& GetBodyText(int selection, wxString& welcome) const;
+    std::vector<wxRect> GetColumnTextBoxes(wxDC& dc, int selection);
 
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);

@@ -51,10 +51,41 @@ void LauncherPanel::DrawOption(wxDC& dc, const LaunchEntry& entry, int x,
                       false);
 }
 
+namespace
+{
+
+// Stands in for a background picture that did not load: close to the dark
+// slate of the sample background, so that the light texts stay readable.
+wxColour GetMissingBackgroundColour()
+{
+    return wxColour(19, 30, 46);
+}
+
+void DrawPlacedText(wxDC& dc, const PlacedText& text)
+{
+    for ( size_t n = 0; n < text.lines.size(); ++n )
+        dc.DrawText(text.lines[n], text.positions[n]);
+}
+
+} // anonymous namespace
+
 void LauncherPanel::Render(wxDC& dc)
 {
     if ( m_background.IsOk() )
         dc.DrawBitmap(wxBitmap(m_background, -1), 0, 0, false);
+    else
+    {
+        // Without the picture nothing would cover what the last paint left,
+        // and a change of selection would leave its old highlight and texts
+        // behind. Clear fills the whole context, within its clipping, with
+        // the background brush alone: it sets neither the pen nor the brush
+        // that the highlight draws with. The context's own background brush
+        // is put back, so that nothing else of its state changes.
+        const wxBrush previous = dc.GetBackground();
+        dc.SetBackground(wxBrush(GetMissingBackgroundColour()));
+        dc.Clear();
+        dc.SetBackground(previous);
+    }
 
     dc.SetFont(m_mastheadFont);
     dc.SetTextForeground(m_textColour);
@@ -68,38 +99,51 @@ void LauncherPanel::Render(wxDC& dc)
     }
 
     const wxSize client = GetClientSize();
-    const wxRect headingBand = GetHeadingBand(client);
-    const wxRect bodyArea = GetBodyArea(client);
-
+    wxString welcome;
     dc.SetTextForeground(m_textColour);
     dc.SetFont(m_headingFont);
-    const wxString heading = m_selection == -1
-                                ? GetString("welcome_label",
-                                            UNDEFINED_PROPERTY)
-                                : m_entries[m_selection].label;
-    dc.DrawText(FitTextToWidth(dc, heading, COLUMN_WIDTH),
-                headingBand.x, headingBand.y);
+    DrawPlacedText(dc, PlaceHeading(DCTextMeasurer(dc),
+                                    GetHeadingText(m_selection, welcome),
+                                    client));
 
     dc.SetFont(m_bodyFont);
-    // Read in place: a copy of a description of millions of characters
-    // would cost more than the whole paint.
-    const wxString welcome = m_selection == -1
-                                ? GetString("welcome_description",
-                                            UNDEFINED_PROPERTY)
-                                : wxString();
-    const wxString& body = m_selection == -1
-                              ? welcome
-                              : m_entries[m_selection].description;
-    const wxArrayString lines = WrapText(dc, body, BODY_WRAP_WIDTH,
-                                         client.y - BODY_BOTTOM_MARGIN);
-    int y = bodyArea.y;
-    for ( size_t n = 0; n < lines.size(); ++n )
-    {
-        int lineWidth = 0, lineHeight = 0;
-        dc.GetTextExtent(lines[n], &lineWidth, &lineHeight);
-        dc.DrawText(lines[n], bodyArea.x, y);
-        y += lineHeight;
-    }
+    DrawPlacedText(dc, PlaceBody(DCTextMeasurer(dc),
+                                 GetBodyText(m_selection, welcome), client));
+}
+
+// The entries' texts are read in place: a description may hold millions of
+// characters, and a copy of it would cost more than the whole paint.
+const wxString& LauncherPanel::GetHeadingText(int selection,
+                                              wxString& welcome) const
+{
+    if ( selection != -1 )
+        return m_entries[selection].label;
+    welcome = GetString("welcome_label", UNDEFINED_PROPERTY);
+    return welcome;
+}
+
+const wxString& LauncherPanel::GetBodyText(int selection,
+                                           wxString& welcome) const
+{
+    if ( selection != -1 )
+        return m_entries[selection].description;
+    welcome = GetString("welcome_description", UNDEFINED_PROPERTY);
+    return welcome;
+}
+
+std::vector<wxRect> LauncherPanel::GetColumnTextBoxes(wxDC& dc, int selection)
+{
+    const wxSize client = GetClientSize();
+    wxString welcome;
+    dc.SetFont(m_headingFont);
+    const wxRect heading = PlaceHeading(DCTextMeasurer(dc),
+                                        GetHeadingText(selection, welcome),
+                                        client).box;
+    // The body's lines start in its area and reach at most to the bottom
+    // and the right edge of the window, line feeds or not; only the ink
+    // around their starts, which the margin takes, can reach out of it.
+    // Wrapping the body again here would double the cost of a change.
+    return { heading, GetBodyArea(client) };
 }
 
 void LauncherPanel::OnPaint(wxPaintEvent& WXUNUSED(event))

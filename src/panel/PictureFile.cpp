@@ -76,7 +76,8 @@ bool ReadPictureSize(const unsigned char* header, size_t length,
     return false;
 }
 
-bool LoadPicture(wxImage& image, const wxString& path)
+bool LoadPicture(wxImage& image, const wxString& path,
+                 const PictureLimit& limit)
 {
     // Reading a pipe or a device could wait for ever.
     if ( wxFileName::Exists(path) && !wxFileName::FileExists(path) )
@@ -98,8 +99,8 @@ bool LoadPicture(wxImage& image, const wxString& path)
 
     long long width = 0, height = 0;
     if ( ReadPictureSize(header, length, &width, &height) &&
-         (width > MAX_PICTURE_SIDE || height > MAX_PICTURE_SIDE ||
-          width * height > MAX_PICTURE_PIXELS) )
+         (width > limit.side || height > limit.side ||
+          width * height > limit.pixels) )
     {
         wxLogError("The picture \"%s\" is %lld x %lld pixels, larger than "
                    "can be shown, and is not loaded.", path, width, height);

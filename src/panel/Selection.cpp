@@ -15,10 +15,18 @@ bool LauncherPanel::SetSelection(int index)
     if ( index == m_selection || index > MAX_ENTRIES - 1 || index < -1 )
         return false;
 
-    const std::vector<wxRect> areas =
-        GetSelectionRepaintAreas(m_entries, m_selection, index,
-                                 GetClientSize());
+    // The texts of the column are measured as they are drawn: line feeds
+    // can make them reach out of the areas that hold them.
+    wxClientDC dc(this);
+    std::vector<wxRect> textBoxes = GetColumnTextBoxes(dc, m_selection);
+    const int oldSelection = m_selection;
     m_selection = index;
+    const std::vector<wxRect> newTextBoxes = GetColumnTextBoxes(dc, index);
+    textBoxes.insert(textBoxes.end(), newTextBoxes.begin(),
+                     newTextBoxes.end());
+    const std::vector<wxRect> areas =
+        GetSelectionRepaintAreas(m_entries, oldSelection, index,
+                                 GetClientSize(), textBoxes);
 
     wxRegion region;
     for ( size_t n = 0; n < areas.size(); ++n )
@@ -28,7 +36,6 @@ bool LauncherPanel::SetSelection(int index)
         m_onRepaint(region);
 
     // Drawn at once, not at the next paint event: only what changed.
-    wxClientDC dc(this);
     dc.SetDeviceClippingRegion(region);
     Render(dc);
     dc.DestroyClippingRegion();

@@ -60,10 +60,9 @@ int GetNextSelection(int selection, int count)
     return next > count - 1 ? 0 : next;
 }
 
-std::vector<wxRect> GetSelectionRepaintAreas(const LaunchEntry entries[],
-                                             int oldSelection,
-                                             int newSelection,
-                                             const wxSize& clientSize)
+std::vector<wxRect> GetSelectionRepaintAreas(
+    const LaunchEntry entries[], int oldSelection, int newSelection,
+    const wxSize& clientSize, const std::vector<wxRect>& textBoxes)
 {
     std::vector<wxRect> areas;
     if ( oldSelection != -1 )
@@ -72,5 +71,11 @@ std::vector<wxRect> GetSelectionRepaintAreas(const LaunchEntry entries[],
         areas.push_back(entries[newSelection].rect);
     areas.push_back(GetHeadingBand(clientSize));
     areas.push_back(GetBodyArea(clientSize));
+    // A text that measures nothing draws nothing; nothing is drawn beyond
+    // the window.
+    for ( const wxRect& box : textBoxes )
+        if ( !box.IsEmpty() )
+            areas.push_back(wxRect(box).Inflate(INK_ALLOWANCE)
+                                .Intersect(wxRect(clientSize)));
     return areas;
 }

@@ -33,11 +33,18 @@ KeyAction GetKeyAction(int keyCode, bool shiftDown);
 int GetPreviousSelection(int selection, int count);
 int GetNextSelection(int selection, int count);
 
+// How far around the box that a text measures its glyphs may reach: a
+// negative bearing, accents stacked on a capital. As much as an entry's
+// label has around it inside the entry's rectangle.
+const int INK_ALLOWANCE = 10;
+
 // What must be drawn again when the selection moves from one entry to
-// another: their rectangles (none for -1), the heading band and the body.
-std::vector<wxRect> GetSelectionRepaintAreas(const LaunchEntry entries[],
-                                             int oldSelection,
-                                             int newSelection,
-                                             const wxSize& clientSize);
+// another: their rectangles (none for -1), the heading band and the body,
+// and around the boxes of the texts that either selection shows in the
+// column, which line feeds can make reach out of those areas.
+std::vector<wxRect> GetSelectionRepaintAreas(
+    const LaunchEntry entries[], int oldSelection, int newSelection,
+    const wxSize& clientSize,
+    const std::vector<wxRect>& textBoxes = std::vector<wxRect>());
 
 #endif // LAUNCHER_PANEL_SELECTIONRULES_H

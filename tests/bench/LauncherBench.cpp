@@ -1,7 +1,8 @@
 ///////////////////////////////////////////////////////////////////////////////
 // Name:        tests/bench/LauncherBench.cpp
 // Purpose:     Timings of reading a large strings.xml and of painting, as
-//              medians over many runs
+//              medians over many runs; the memory that building the panel
+//              takes at its peak, with a camera photo as the background
 ///////////////////////////////////////////////////////////////////////////////
 
 #include "GuiTestSupport.h"
@@ -20,8 +21,12 @@
 #include <wx/init.h>
 #include <wx/stdpaths.h>
 
+#include <stdlib.h>
+#include <string.h>
+
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <functional>
 #include <sstream>
 #include <vector>
@@ -257,6 +262,96 @@ void BenchPainting(const wxString& sampleBase)
     panel->Destroy();
 }
 
+// The process's peak resident memory in kB since the last reset, from
+// /proc; -1 where the system does not tell.
+long ReadPeakResidentKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while ( std::getline(status, line) )
+        if ( line.compare(0, 6, "VmHWM:") == 0 )
+            return atol(line.c_str() + 6);
+    return -1;
+}
+
+// Makes the peak the memory in use now, so that what follows has its own.
+bool ResetPeakResident()
+{
+    std::ofstream clearRefs("/proc/self/clear_refs");
+    clearRefs << "5";
+    clearRefs.flush();
+    return bool(clearRefs);
+}
+
+// The peak resident memory while a panel is built on the content below the
+// base folder, and the memory in use before, in MB.
+void ReportPanelPeak(const char* what, const wxString& base)
+{
+    g_baseDir = base;
+    const bool reset = ResetPeakResident();
+    const long before = ReadPeakResidentKb();
+    LauncherPanel* panel = new LauncherPanel(GetTestFrame());
+    const bool shown = LauncherPanelTestAccess(panel).Background().IsOk();
+    panel->Destroy();
+    const long peak = ReadPeakResidentKb();
+    printf("%-58s %7.1f MB peak (%.1f MB before)%s%s\n", what,
+           peak / 1024.0, before / 1024.0, shown ? "" : ", NOT SHOWN",
+           reset ? "" : ", peak not reset");
+}
+
+// A photo-like picture: smooth shades with grain, so that its file is not
+// one that compresses to nothing.
+wxImage MakePhoto(int width, int height, bool withAlpha)
+{
+    wxImage image(width, height, false);
+    unsigned char* rgb = image.GetData();
+    unsigned seed = 12345;
+    for ( int y = 0; y < height; ++y )
+        for ( int x = 0; x < width; ++x )
+        {
+            seed = seed * 1103515245 + 12345;
+            const int grain = (seed >> 16) & 15;
+            *rgb++ = static_cast<unsigned char>(x * 255 / width + grain);
+            *rgb++ = static_cast<unsigned char>(y * 255 / height + grain);
+            *rgb++ = static_cast<unsigned char>((x + y) / 64 + grain);
+        }
+    if ( withAlpha )
+    {
+        image.InitAlpha();
+        memset(image.GetAlpha(), 200, size_t(width) * height);
+    }
+    return image;
+}
+
+void BenchBackgroundMemory(const wxString& sampleBase)
+{
+    ReportPanelPeak("build the panel, sample background (941 x 615)",
+                    sampleBase);
+
+    // 8660 x 5773 is 50 megapixels, at a camera's 3:2.
+    for ( bool withAlpha : { false, true } )
+    {
+        TempDir dir;
+        dir.MakeDir("launcher_data/images");
+        {
+            wxImage photo = MakePhoto(8660, 5773, withAlpha);
+            photo.SetOption(wxIMAGE_OPTION_PNG_COMPRESSION_LEVEL, 1);
+            if ( !photo.SaveFile(dir.Path("launcher_data/images/"
+                                          "launcher_background.png"),
+                                 wxBITMAP_TYPE_PNG) )
+            {
+                printf("(the 50-megapixel picture could not be written)\n");
+                return;
+            }
+        }
+        dir.WriteFile("launcher_data/en/strings.xml", "<launcher/>");
+        ReportPanelPeak(withAlpha
+                            ? "build the panel, 50-megapixel RGBA background"
+                            : "build the panel, 50-megapixel RGB background",
+                        dir.GetPath());
+    }
+}
+
 } // anonymous namespace
 
 int main(int argc, char** argv)
@@ -280,6 +375,7 @@ int main(int argc, char** argv)
 
     {
         LogCapture quiet;
+        BenchBackgroundMemory(sampleBase);
         BenchLargeCatalogue();
         BenchPainting(sampleBase);
     }

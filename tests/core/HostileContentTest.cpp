@@ -219,7 +219,7 @@ TEST(HostileContent, PipesAndFoldersAreNotRead)
         wxXmlDocument document;
         EXPECT_FALSE(LoadContentFile(path, document));
         wxImage image;
-        EXPECT_FALSE(LoadPicture(image, path));
+        EXPECT_FALSE(LoadPicture(image, path, DRAWN_PICTURE_LIMIT));
         ASSERT_EQ(2u, log.GetTexts(wxLOG_Error).size()) << path;
         EXPECT_TRUE(log.GetTexts(wxLOG_Error)[0].Contains("not a regular file"));
     }
@@ -258,19 +258,32 @@ TEST(HostilePictures, HugeOrTruncatedPicturesStayEmpty)
     ASSERT_TRUE(small.SaveFile(smallPath, wxBITMAP_TYPE_PNG));
     const std::string whole = ReadFileContent(smallPath);
 
-    const struct { std::string content; bool tooLarge; } cases[] =
+    // A camera photo is too large for an icon but makes a background; a
+    // background is refused only where decoding would take gigabytes.
+    const std::string half = whole.substr(0, whole.size() / 2);
+    const struct { std::string content; bool tooLarge; PictureLimit limit; }
+        cases[] =
     {
-        { PngHeader(20000, 20000) + std::string(64, '\0'), true },
-        { PngHeader(MAX_PICTURE_SIDE + 1, 1), true },
-        { PngHeader(4097, 4096), true },
-        { whole.substr(0, whole.size() / 2), false },
-        { whole.substr(0, 30), false },
+        { PngHeader(20000, 20000) + std::string(64, '\0'), true,
+          BACKGROUND_LIMIT },
+        { PngHeader(16384, 8193), true, BACKGROUND_LIMIT },
+        { PngHeader(65536, 2), true, BACKGROUND_LIMIT },
+        { PngHeader(8660, 5773), false, BACKGROUND_LIMIT },
+        { PngHeader(6000, 4000), false, BACKGROUND_LIMIT },
+        { PngHeader(60000, 2000), false, BACKGROUND_LIMIT },
+        { PngHeader(6000, 4000), true, DRAWN_PICTURE_LIMIT },
+        { PngHeader(8193, 1), true, DRAWN_PICTURE_LIMIT },
+        { PngHeader(4097, 4096), true, DRAWN_PICTURE_LIMIT },
+        { half, false, DRAWN_PICTURE_LIMIT },
+        { half, false, BACKGROUND_LIMIT },
+        { whole.substr(0, 30), false, DRAWN_PICTURE_LIMIT },
     };
     for ( const auto& c : cases )
     {
         LogCapture log;
         wxImage image;
-        EXPECT_FALSE(LoadPicture(image, dir.WriteFile("p.png", c.content)));
+        EXPECT_FALSE(LoadPicture(image, dir.WriteFile("p.png", c.content),
+                                 c.limit));
         EXPECT_FALSE(image.IsOk());
         const std::vector<wxString> errors = log.GetTexts(wxLOG_Error);
         ASSERT_FALSE(errors.empty());
@@ -279,6 +292,6 @@ TEST(HostilePictures, HugeOrTruncatedPicturesStayEmpty)
     }
 
     wxImage image;
-    EXPECT_TRUE(LoadPicture(image, smallPath));
+    EXPECT_TRUE(LoadPicture(image, smallPath, DRAWN_PICTURE_LIMIT));
     EXPECT_EQ(wxSize(4, 4), image.GetSize());
 }

@@ -107,6 +107,30 @@ TEST(EntryLayout, TextAreasOfTheRightColumn)
     EXPECT_EQ(wxRect(546, 105, 395, 30), GetHeadingBand(wxSize(941, 615)));
     EXPECT_EQ(wxRect(546, 150, 395, 465), GetBodyArea(wxSize(941, 615)));
     EXPECT_EQ(wxRect(5, 150, 395, 0), GetBodyArea(wxSize(400, 150)));
+
+    // One pixel a character, so that every width and height shows. The
+    // heading is shortened to 395: 392 characters with "..." exceed it,
+    // four fewer are kept.
+    const PlacedText heading = PlaceHeading(FixedMeasurer(1, 20),
+                                            wxString('h', 500),
+                                            wxSize(941, 190));
+    EXPECT_EQ(wxArrayString(1, wxString('h', 388) + "..."), heading.lines);
+    EXPECT_EQ(std::vector<wxPoint>({ wxPoint(546, 105) }), heading.positions);
+    EXPECT_EQ(wxRect(546, 105, 391, 20), heading.box);
+
+    // The body is wrapped at 365, a word cut one character short of it,
+    // in as many lines as 190 - 180 high holds, each below the last.
+    const PlacedText body = PlaceBody(FixedMeasurer(1, 2),
+                                      wxString('b', 2000), wxSize(941, 190));
+    ASSERT_EQ(5u, body.lines.size());
+    for ( int n = 0; n < 5; ++n )
+    {
+        EXPECT_EQ(wxString('b', 364), body.lines[n]) << n;
+        EXPECT_EQ(wxPoint(546, 150 + 2 * n), body.positions[n]) << n;
+    }
+    EXPECT_EQ(wxRect(546, 150, 364, 10), body.box);
+    EXPECT_EQ(wxRect(), PlaceBody(FixedMeasurer(1, 2), "",
+                                  wxSize(941, 190)).box);
 }
 
 TEST(SelectionRules, HitTest)
@@ -192,4 +216,12 @@ TEST(SelectionRules, RepaintAreas)
               GetSelectionRepaintAreas(entries, 1, -1, client));
     EXPECT_EQ(Areas({ entries[0].rect, entries[2].rect, heading, body }),
               GetSelectionRepaintAreas(entries, 0, 2, client));
+
+    // Around each box that a text of the column fills, room for its ink;
+    // a text that fills nothing adds nothing.
+    const wxRect spilling(546, 105, 120, 57);
+    EXPECT_EQ(Areas({ entries[1].rect, heading, body,
+                      wxRect(536, 95, 140, 77) }),
+              GetSelectionRepaintAreas(entries, 1, -1, client,
+                                       { spilling, wxRect(546, 150, 0, 0) }));
 }

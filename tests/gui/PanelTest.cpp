@@ -104,6 +104,8 @@ TEST(PanelPictures, ComeFromTheImagesFolderAndOnlyTheBackgroundIsScaled)
         { wxSize(100, 20), wxBITMAP_TYPE_BMP },
         { wxSize(20, 900), wxBITMAP_TYPE_PNG },
         { wxSize(2000, 1600), wxBITMAP_TYPE_PNG },
+        // A camera photo's size: more pixels than an icon may have.
+        { wxSize(6000, 4000), wxBITMAP_TYPE_BMP },
         { client, wxBITMAP_TYPE_BMP },
     };
     for ( const auto& c : cases )
@@ -185,18 +187,21 @@ TEST(PanelPictures, UnreadablePicturesAreReportedAndTheRestStillWorks)
         for ( int n = 0; n < MAX_ENTRIES; ++n )
             EXPECT_EQ(-1, access.Pid(n)) << "slot " << n;
 
-        // The texts still show, and nothing stands in for the pictures.
+        // The texts still show, on one dark colour that covers whatever was
+        // there, so that a repaint leaves nothing behind; nothing stands in
+        // for the divider.
         const wxSize client = panel->GetClientSize();
-        const wxImage image = RenderPanel(panel.Get(), BACKGROUND_COLOUR);
+        const wxImage image = RenderPanel(panel.Get(), *wxWHITE);
+        EXPECT_TRUE(SamePixels(image, RenderPanel(panel.Get(), *wxBLACK)));
+        const wxColour fill = PixelAt(image, 0, 0);
+        EXPECT_LT(fill.Red() + fill.Green() + fill.Blue(), 3 * 60) << fill;
         EXPECT_GT(CountPixels(image, wxRect(150, 33, 200, 30), IsTextPixel), 0);
         EXPECT_GT(CountPixels(image, first, IsTextPixel), 0);
         EXPECT_GT(CountPixels(image, wxRect(client.x - 395, 100, 395,
                                             client.y - 100), IsTextPixel), 0);
-        EXPECT_EQ(150 * 33, CountPixels(image, wxRect(0, 0, 150, 33),
-                                        BACKGROUND_COLOUR));
+        EXPECT_EQ(150 * 33, CountPixels(image, wxRect(0, 0, 150, 33), fill));
         EXPECT_EQ(300 * 20, CountPixels(image, wxRect(30, first.GetBottom() + 1,
-                                                      300, 20),
-                                        BACKGROUND_COLOUR));
+                                                      300, 20), fill));
     }
 }
 
@@ -404,6 +409,43 @@ TEST(PanelRender, IconLabelAndDividerOfEachEntry)
     EXPECT_GE(label0.y, rect0.y + rect0.height / 2 - first.y / 2);
     EXPECT_GE(label1.y, rect1.y + 10);
     EXPECT_LE(label1.GetBottom(), rect1.GetBottom() - 10);
+
+    // A label longer than its limit, the client width less 465 and less the
+    // icon space, is drawn as the layout shortened it. Its start is chosen
+    // so that a limit one pixel narrower would shorten it to another text.
+    const int limit = GetTestFrame()->GetClientSize().x - 465 - 58;
+    const wxString tail = "A label that goes on and on, far longer than the "
+                          "room that the left column has for it";
+    wxString longLabel, shortened;
+    for ( int n = 0; n < 100 && shortened.empty(); ++n )
+    {
+        longLabel = wxString('i', n % 10) + wxString('m', n / 10) + tail;
+        const wxString fitted = FitTextToWidth(dc, longLabel, limit);
+        if ( fitted != FitTextToWidth(dc, longLabel, limit - 1) )
+            shortened = fitted;
+    }
+    ASSERT_FALSE(shortened.empty());
+    ASSERT_NE(longLabel, shortened);
+    ContentDir longContent(MakeOption("browser", "icon.png",
+                                      longLabel.ToStdString()));
+    longContent.WriteImage("launcher_data/en/icon.png",
+                           MakeSolidImage(wxSize(48, 48), ICON_COLOUR));
+    TestPanel longPanel(longContent);
+    const wxSize extent = dc.GetTextExtent(shortened);
+    const wxRect longRect(30, 100, 58 + extent.x + 20, 48 + 20);
+    EXPECT_EQ(longRect, longPanel.Access().Entry(0).rect);
+    wxBitmap expected(longPanel->GetClientSize());
+    {
+        wxMemoryDC expectedDc(expected);
+        expectedDc.SetBackground(wxBrush(BACKGROUND_COLOUR));
+        expectedDc.Clear();
+        expectedDc.SetFont(access.LabelFont());
+        expectedDc.SetTextForeground(TEXT_COLOUR);
+        expectedDc.DrawText(shortened, 98, 100 + 34 - extent.y / 2);
+    }
+    const wxRect label(88, 100, longRect.width - 58, longRect.height);
+    EXPECT_TRUE(SamePixels(expected.ConvertToImage().GetSubImage(label),
+                           RenderPanel(longPanel.Get()).GetSubImage(label)));
 }
 
 TEST(PanelRender, BodyLinesFollowOneAnother)
@@ -447,35 +489,56 @@ TEST(PanelRender, BodyLinesFollowOneAnother)
 TEST(PanelRender, ClippedRepaintEqualsFullPaint)
 {
     StringsInUse strings(WELCOME_TEXTS);
-    ContentDir content(
+    // Line feeds make a heading reach out of its band and a body line
+    // taller than it measures alone; a "j" reaches left of where its text
+    // starts. Without a background nothing would cover the last picture.
+    const std::string options =
         MakeOption("browser", "icon.png", "A rather long first label",
                    "A description long enough to wrap over several lines of "
                    "the body, so that the column changes a lot when another "
                    "entry is selected.") +
         MakeOption("browser", "", "Short", "Brief.") +
-        MakeOption("browser", "icon.png", "Third", ""));
-    content.WriteImage("launcher_data/en/icon.png",
-                       MakeSolidImage(wxSize(32, 40), ICON_COLOUR));
-    TestPanel panel(content);
-
-    wxRegion repainted;
-    panel.Access().OnRepaint([&repainted](const wxRegion& region)
-                             { repainted = region; });
-
-    const int changes[][2] = { { -1, 0 }, { 0, 2 }, { 2, 1 }, { 1, -1 } };
-    for ( const auto& change : changes )
+        MakeOption("browser", "icon.png", "Third", "") +
+        MakeOption("browser", "", "Two\nlines", "jumps&#13;&#10;over\nlines") +
+        MakeOption("browser", "", "jump&#13;&#10;three\nlines", "jolly");
+    for ( bool background : { true, false } )
     {
-        panel->SetSelection(change[0]);
-        wxBitmap bitmap(RenderPanel(panel.Get()));
-        ASSERT_TRUE(panel->SetSelection(change[1]));
+        SCOPED_TRACE(background ? "with a background" : "without");
+        ContentDir content(options);
+        content.WriteImage("launcher_data/en/icon.png",
+                           MakeSolidImage(wxSize(32, 40), ICON_COLOUR));
+        if ( !background )
         {
-            wxMemoryDC dc(bitmap);
-            dc.SetDeviceClippingRegion(repainted);
-            panel->Render(dc);
+            ASSERT_TRUE(wxRemoveFile(content.Path(BACKGROUND_FILE)));
         }
-        EXPECT_TRUE(SamePixels(RenderPanel(panel.Get()),
-                               bitmap.ConvertToImage()))
-            << "from " << change[0] << " to " << change[1];
+        TestPanel panel(content);
+        ASSERT_EQ(5, panel.Access().EntryCount());
+        ASSERT_EQ("Two\nlines", panel.Access().Entry(3).label);
+        ASSERT_EQ("jump\r\nthree\nlines", panel.Access().Entry(4).label);
+
+        wxRegion repainted;
+        panel.Access().OnRepaint([&repainted](const wxRegion& region)
+                                 { repainted = region; });
+
+        const int changes[][2] =
+        {
+            { -1, 0 }, { 0, 2 }, { 2, 1 }, { 1, -1 },
+            { -1, 3 }, { 3, -1 }, { -1, 4 }, { 4, 3 }, { 3, 4 }, { 4, 0 },
+        };
+        for ( const auto& change : changes )
+        {
+            panel->SetSelection(change[0]);
+            wxBitmap bitmap(RenderPanel(panel.Get()));
+            ASSERT_TRUE(panel->SetSelection(change[1]));
+            {
+                wxMemoryDC dc(bitmap);
+                dc.SetDeviceClippingRegion(repainted);
+                panel->Render(dc);
+            }
+            EXPECT_TRUE(SamePixels(RenderPanel(panel.Get()),
+                                   bitmap.ConvertToImage()))
+                << "from " << change[0] << " to " << change[1];
+        }
     }
 }
 
