@@ -1,0 +1,216 @@
+#!/bin/bash
+# The Windows program under Wine, on content of its own: the title, the
+# platform filter, the refused second copy, a program in a folder with
+# blanks and its relaunch guard, documents opened through the registry's
+# associations as the registry spells them, pages handed to the browser,
+# and the exit when the window is closed.
+#
+#   bash windows.sh LAUNCHER_EXE SAMPLE_DATA OUTPUT_DIR XWIN_HELPER
+#
+# Run it under an X server of its own (xvfb-run), started before any Wine
+# command: Wine stays on the display it first met. The Wine prefix is a
+# private one in OUTPUT_DIR/wine, kept between runs (making it takes a
+# while); its wineserver is started here, kept warm and ended at exit. The
+# helper programs are cross-built here with the MinGW-w64 compiler.
+
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+CC=x86_64-w64-mingw32-gcc-posix
+for tool in wine wineserver "$CC"; do
+    command -v "$tool" >/dev/null ||
+        fail "'$tool' is missing (Debian packages wine, wine64, gcc-mingw-w64-x86-64-posix)"
+done
+
+export WINEPREFIX=$(cd "$E2E_OUTPUT" && pwd)/wine
+export WINEDEBUG=-all
+# No dialogs offering to install Mono or Gecko.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# A wineserver left by an earlier run may sit on another display.
+wineserver -k 2>/dev/null || true
+
+wine_cleanup() {
+    wineserver -k 2>/dev/null || true
+    cleanup
+}
+trap wine_cleanup EXIT
+
+# No output pipes: a wineserver that holds the script's output open keeps
+# whoever reads it waiting after the script has ended.
+mkdir -p "$WINEPREFIX"
+wineserver -p >/dev/null 2>&1 </dev/null || fail "could not start wineserver for $WINEPREFIX"
+wine wineboot -i >/dev/null 2>&1 </dev/null || fail "could not make the Wine prefix $WINEPREFIX"
+
+reg() {
+    wine reg "$@" >/dev/null 2>&1 </dev/null
+}
+# A crash must end the program, not wait behind Wine's crash dialog.
+reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+
+# winpath UNIX_PATH: the path as Windows programs under Wine see it.
+winpath() {
+    wine winepath -w "$1" 2>/dev/null </dev/null | tr -d '\r'
+}
+
+# --- Helpers ---------------------------------------------------------------
+
+tools="$E2E_WORK/my tools"
+mkdir -p "$tools"
+"$CC" -O2 -Wall -Wextra -municode -mwindows -static \
+    -o "$tools/recorder.exe" "$HERE/windows/recorder.c" ||
+    fail "could not build the recorder"
+"$CC" -O2 -Wall -Wextra -shared -static-libgcc -Wl,--kill-at \
+    -o "$tools/entry.dll" "$HERE/windows/entry.c" || fail "could not build the entry library"
+
+# The browser that winebrowser starts: records what it is given.
+browser_log=$E2E_WORK/browser.log
+cat >"$tools/browser.sh" <<EOF
+#!/bin/sh
+printf '%s\n' "\$@" >>"$browser_log"
+EOF
+chmod +x "$tools/browser.sh"
+reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$tools/browser.sh" /f
+
+# --- Starting and message boxes -----------------------------------------
+
+# wlaunch DIR: starts DIR/launcher.exe under Wine; sets LAUNCHER_PID.
+wlaunch() {
+    local log=$E2E_WORK/launcher-$(( ${#E2E_PIDS[@]} + 1 )).log
+    env -u LANGUAGE -u LANG LC_ALL=C.UTF-8 wine "$1/launcher.exe" >"$log" 2>&1 </dev/null &
+    LAUNCHER_PID=$!
+    E2E_PIDS+=("$LAUNCHER_PID")
+}
+
+# wait_titled PID PATTERN [SECONDS]: waits for a window of the process whose
+# title matches the pattern; WINDOW names it. Under Wine message boxes are
+# normal windows too: only the title tells them from the frame.
+wait_titled() {
+    local tries=$(( ${3:-15} * 4 )) id
+    while (( tries-- > 0 )); do
+        for id in $(windows_of "$1" NORMAL); do
+            # shellcheck disable=SC2053
+            if [[ $(window_title "$id") == $2 ]]; then
+                WINDOW=$id
+                return 0
+            fi
+        done
+        is_running "$1" || fail "process $1 ended without a window titled '$2'"
+        sleep 0.25
+    done
+    fail "process $1 showed no window titled '$2'; it shows: $(for id in $(windows_of "$1" NORMAL); do window_title "$id"; done)"
+}
+
+# dismiss_box PID NAME TITLE PHRASE: the message box of that title shows the
+# phrase; its picture is saved, Enter closes it.
+dismiss_box() {
+    local pid=$1 name=$2 title=$3 phrase=$4
+    wait_titled "$pid" "$title"
+    local box=$WINDOW picture=$E2E_OUTPUT/$E2E_NAME-$2.png text
+    shoot "$box" "$picture"
+    text=$(read_text "$picture")
+    grep -qiF -- "$(normalise "$phrase")" <<<"$text" ||
+        fail "message box '$name' does not say \"$phrase\"; it reads: $text (picture: $picture)"
+    focus_window "$box"
+    x xdotool key --clearmodifiers Return
+    local tries=40
+    while [[ " $(windows_of "$pid" NORMAL | tr '\n' ' ') " == *" $box "* ]]; do
+        (( tries-- > 0 )) || fail "message box '$name' did not close on Enter"
+        sleep 0.25
+    done
+}
+
+# activate FRAME N: launches the N-th shown entry (from 1) with the keys.
+activate() {
+    local keys=(Escape) n
+    for (( n = 0; n < $2; n++ )); do keys+=(Down); done
+    press "$1" "${keys[@]}" Return
+}
+
+# wait_lines FILE COUNT WHAT: waits until the file has at least COUNT lines.
+wait_lines() {
+    local tries=60
+    until [[ -f $1 ]] && (( $(wc -l <"$1") >= $2 )); do
+        (( tries-- > 0 )) || fail "$3 (nothing in $(basename "$1") after 15 s)"
+        sleep 0.25
+    done
+}
+
+close_and_expect_exit() {
+    close_window "$2"
+    wait_exit "$1" 15
+    (( EXIT_CODE == 0 )) || fail "launcher exited with $EXIT_CODE after its window was closed"
+}
+
+# --- Content ---------------------------------------------------------------
+
+# install DIR: the program with content of this script's own beside it.
+install() {
+    mkdir -p "$1/launcher_data/en"
+    cp "$E2E_BINARY" "$1/launcher.exe"
+    cp -R "$E2E_SAMPLE/images" "$1/launcher_data/"
+    cp -R "$E2E_SAMPLE/en/icons" "$1/launcher_data/en/"
+}
+
+# option OS TYPE LABEL DATA: one entry.
+option() {
+    cat <<EOF
+    <option os="$1"><type>$2</type><icon>icons/program.png</icon>
+      <label>$3</label><description>$3.</description><data>$4</data></option>
+EOF
+}
+
+texts() {
+    cat <<EOF
+  <string id="window_title">$1</string>
+  <string id="already_running">Wine copy is already running</string>
+  <string id="unregistered_filetype">Nothing opens files of type [%s]</string>
+EOF
+}
+
+title="Disc under Wine — Ünïcode"
+app=$E2E_WORK/app
+install "$app"
+mkdir -p "$app/launcher_data/en/programs/helper dir" "$app/launcher_data/en/pages"
+helper="$app/launcher_data/en/programs/helper dir/the helper.exe"
+cp "$tools/recorder.exe" "$helper"
+echo '<html><body>page</body></html>' >"$app/launcher_data/en/pages/my page.html"
+web='http://example.invalid/a%20b?q=1&r=2#part'
+write_strings "$app/launcher_data/en/strings.xml" <<EOF
+$(texts "$title")
+  <options>
+$(option linux executable "Only on Linux" "programs/helper dir/the helper.exe")
+$(option windows executable "Start the helper" "programs/helper dir/the helper.exe")
+$(option "" browser "Open the page" "file://pages/my page.html")
+$(option "" browser "Visit the site" "${web//&/&amp;}")
+  </options>
+EOF
+
+# --- The window: its title and the platform filter.
+wlaunch "$app"
+first=$LAUNCHER_PID
+wait_titled "$first" "$title"
+frame=$WINDOW
+pass "window titled '$title' from strings.xml"
+
+shot=$E2E_OUTPUT/$E2E_NAME-entries.png
+shoot "$frame" "$shot"
+convert "$shot" -crop 420x400+0+90 +repage "$E2E_WORK/entries.png"
+labels=$(read_text "$E2E_WORK/entries.png")
+grep -qF "start the helper" <<<"$labels" && ! grep -qF "linux" <<<"$labels" ||
+    fail "the entries read '$labels', not the Windows entry without the Linux one ($shot)"
+pass "the \"windows\" entry is shown, the \"linux\" one left out: $labels"
+
+# --- A second copy is refused: the localised text, exit status -1 (255).
+wlaunch "$app"
+second=$LAUNCHER_PID
+dismiss_box "$second" second-copy "* Error" "Wine copy is already running"
+wait_exit "$second" 15
+(( EXIT_CODE == 255 )) || fail "the second copy exited with $EXIT_CODE, not 255 (-1)"
+[[ $(windows_of "$first" NORMAL) == "$frame" ]] || fail "the first copy lost its window"
+pass "second copy: message box 'Wine copy is already running', exit status 255"
+
+# --- Closing the window ends the program with 0.
+close_and_expect_exit "$first" "$frame"
+pass "closing the window ends the launcher with exit status 0"
+
+finish
