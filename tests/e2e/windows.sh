@@ -62,14 +62,18 @@ mkdir -p "$tools"
 "$CC" -O2 -Wall -Wextra -shared -static-libgcc -Wl,--kill-at \
     -o "$tools/entry.dll" "$HERE/windows/entry.c" || fail "could not build the entry library"
 
-# The browser that winebrowser starts: records what it is given.
+# The browser that winebrowser starts: records what it is given. Its path
+# has no blank: winebrowser would split it there.
 browser_log=$E2E_WORK/browser.log
-cat >"$tools/browser.sh" <<EOF
+cat >"$E2E_WORK/browser.sh" <<EOF
 #!/bin/sh
 printf '%s\n' "\$@" >>"$browser_log"
 EOF
-chmod +x "$tools/browser.sh"
-reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$tools/browser.sh" /f
+chmod +x "$E2E_WORK/browser.sh"
+reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$E2E_WORK/browser.sh" /f
+# Windows opens .html pages with the browser. Wine's own association comes
+# with its HTML engine, which is left out here.
+reg add 'HKCR\.html' /ve /d htmlfile /f
 
 # --- Starting and message boxes -----------------------------------------
 
@@ -81,13 +85,20 @@ wlaunch() {
     E2E_PIDS+=("$LAUNCHER_PID")
 }
 
+# top_windows PID: the process's mapped top-level windows. Under Wine a
+# message box with an owner is a dialog, one without (the refusal of a
+# second copy) a normal window like the frame.
+top_windows() {
+    windows_of "$1" NORMAL
+    windows_of "$1" DIALOG
+}
+
 # wait_titled PID PATTERN [SECONDS]: waits for a window of the process whose
-# title matches the pattern; WINDOW names it. Under Wine message boxes are
-# normal windows too: only the title tells them from the frame.
+# title matches the pattern; WINDOW names it.
 wait_titled() {
     local tries=$(( ${3:-15} * 4 )) id
     while (( tries-- > 0 )); do
-        for id in $(windows_of "$1" NORMAL); do
+        for id in $(top_windows "$1"); do
             # shellcheck disable=SC2053
             if [[ $(window_title "$id") == $2 ]]; then
                 WINDOW=$id
@@ -97,7 +108,7 @@ wait_titled() {
         is_running "$1" || fail "process $1 ended without a window titled '$2'"
         sleep 0.25
     done
-    fail "process $1 showed no window titled '$2'; it shows: $(for id in $(windows_of "$1" NORMAL); do window_title "$id"; done)"
+    fail "process $1 showed no window titled '$2'; it shows: $(for id in $(top_windows "$1"); do window_title "$id"; done)"
 }
 
 # dismiss_box PID NAME TITLE PHRASE: the message box of that title shows the
@@ -113,7 +124,7 @@ dismiss_box() {
     focus_window "$box"
     x xdotool key --clearmodifiers Return
     local tries=40
-    while [[ " $(windows_of "$pid" NORMAL | tr '\n' ' ') " == *" $box "* ]]; do
+    while [[ " $(top_windows "$pid" | tr '\n' ' ') " == *" $box "* ]]; do
         (( tries-- > 0 )) || fail "message box '$name' did not close on Enter"
         sleep 0.25
     done
@@ -208,6 +219,40 @@ wait_exit "$second" 15
 (( EXIT_CODE == 255 )) || fail "the second copy exited with $EXIT_CODE, not 255 (-1)"
 [[ $(windows_of "$first" NORMAL) == "$frame" ]] || fail "the first copy lost its window"
 pass "second copy: message box 'Wine copy is already running', exit status 255"
+
+# --- A program in a folder with blanks starts; while it runs it is not
+# started again, once it has ended it is.
+touch "$helper.hold"
+activate "$frame" 1
+wait_lines "$helper.log" 2 "the helper did not start"
+helper_line=$(head -n 1 "$helper.log" | tr -d '\r')
+[[ $helper_line == "\"$(winpath "$helper")\"" ]] ||
+    fail "the helper was started as [$helper_line]"
+activate "$frame" 1
+dismiss_box "$first" relaunch "* Information" "Wine copy is already running"
+rm "$helper.hold"
+tries=40
+while pgrep -f "the helper.exe" >/dev/null; do
+    (( tries-- > 0 )) || fail "the helper did not end"
+    sleep 0.25
+done
+activate "$frame" 1
+wait_lines "$helper.log" 4 "the helper did not start again after it had ended"
+pass "program with blanks in its path started as [$helper_line]; refused while it ran, started again after"
+
+# --- Pages and addresses reach the browser.
+activate "$frame" 2
+wait_lines "$browser_log" 1 "the local page did not reach the browser"
+activate "$frame" 3
+wait_lines "$browser_log" 2 "the web address did not reach the browser"
+# The launcher hands the page's Windows path to the system, whose browser
+# helper makes a file: address of the Unix path.
+page=$(sed -n 1p "$browser_log")
+[[ $page == "file://$app/launcher_data/en/pages/my%20page.html" ]] ||
+    fail "the browser was given [$page] for the local page"
+[[ $(sed -n 2p "$browser_log") == "$web" ]] ||
+    fail "the browser was given [$(sed -n 2p "$browser_log")], not [$web]"
+pass "the browser was given $page and $web"
 
 # --- Closing the window ends the program with 0.
 close_and_expect_exit "$first" "$frame"
