@@ -258,4 +258,83 @@ pass "the browser was given $page and $web"
 close_and_expect_exit "$first" "$frame"
 pass "closing the window ends the launcher with exit status 0"
 
+# --- Documents, opened through the registry's associations as the registry
+# spells them, the document's name with blanks kept as one argument.
+docs=$E2E_WORK/docs
+install "$docs"
+mkdir -p "$docs/launcher_data/en/docs"
+for name in "quoted notes.recq" "plain notes.recp" "entry notes.rundll" \
+            "some.nowhere" "notes.txt"; do
+    echo text >"$docs/launcher_data/en/docs/$name"
+done
+write_strings "$docs/launcher_data/en/strings.xml" <<EOF
+$(texts Documents)
+  <options>
+$(option "" mimelookup "Quoted" "docs/quoted notes.recq")
+$(option "" mimelookup "Plain" "docs/plain notes.recp")
+$(option "" mimelookup "Own parsing" "docs/entry notes.rundll")
+$(option "" mimelookup "Unknown" "docs/some.nowhere")
+$(option "" mimelookup "Text" "docs/notes.txt")
+  </options>
+EOF
+
+# associate EXTENSION COMMAND: the open command of a file type of its own.
+associate() {
+    reg add "HKCR\\.$1" /ve /d "e2e.$1" /f &&
+        reg add "HKCR\\e2e.$1\\shell\\open\\command" /ve /d "$2" /f ||
+        fail "could not register the .$1 association"
+}
+cp "$tools/recorder.exe" "$tools/quoted.exe"
+cp "$tools/recorder.exe" "$tools/plain.exe"
+associate recq "\"$(winpath "$tools/quoted.exe")\" \"%1\""
+associate recp "\"$(winpath "$tools/plain.exe")\" %1"
+associate rundll "rundll32.exe \"$(winpath "$tools/entry.dll")\",Entry %1"
+# Wine's own registry gives .txt no file type; made sure of, since an
+# association would hide what the launcher does without one.
+for key in 'HKCU\Software\Classes\.txt' 'HKLM\Software\Classes\.txt'; do
+    reg delete "$key" /f || true
+done
+! reg query 'HKCR\.txt' || fail "the Wine prefix still knows a file type for .txt"
+
+wlaunch "$docs"
+wait_titled "$LAUNCHER_PID" Documents
+frame=$WINDOW
+
+# expect_record LOG LINE...: one start was recorded, with these lines.
+expect_record() {
+    local log=$1 want got
+    shift
+    want=$(printf '%s\n' "$@")
+    wait_lines "$log" $(( $# + 1 )) "nothing was started for $(basename "$log")"
+    got=$(tr -d '\r' <"$log")
+    [[ $got == "$want" ]] ||
+        fail "$(basename "$log") recorded:"$'\n'"$got"$'\n'"not:"$'\n'"$want"
+}
+
+doc() {
+    winpath "$docs/launcher_data/en/docs/$1"
+}
+activate "$frame" 1
+expect_record "$tools/quoted.exe.log" \
+    "\"$(winpath "$tools/quoted.exe")\" \"$(doc "quoted notes.recq")\"" \
+    "$(doc "quoted notes.recq")"
+activate "$frame" 2
+expect_record "$tools/plain.exe.log" \
+    "\"$(winpath "$tools/plain.exe")\" \"$(doc "plain notes.recp")\"" \
+    "$(doc "plain notes.recp")"
+pass "a document with blanks in its name is one argument, with \"%1\" and with %1"
+
+activate "$frame" 3
+expect_record "$tools/entry.dll.log" \
+    "rundll32.exe \"$(winpath "$tools/entry.dll")\",Entry \"$(doc "entry notes.rundll")\"" \
+    "\"$(doc "entry notes.rundll")\""
+pass "rundll32.exe \"...\\entry.dll\",Entry %1 ran as the registry spells it"
+
+activate "$frame" 4
+dismiss_box "$LAUNCHER_PID" unregistered "* Error" "Nothing opens files of type [nowhere]"
+activate "$frame" 5
+dismiss_box "$LAUNCHER_PID" txt "* Error" "Nothing opens files of type [txt]"
+pass "an extension registered nowhere, and txt, are reported as unregistered"
+close_and_expect_exit "$LAUNCHER_PID" "$frame"
+
 finish
