@@ -17,6 +17,7 @@ if [[ -z "${BENCH_IN_XVFB:-}" ]]; then
           -DLAUNCHER_FUZZ=OFF >/dev/null
     cmake --build "$root/build" --parallel 4 --target xwin >/dev/null
     # Flags as the toolchain file and a Release build give the program.
+    # shellcheck disable=SC2046 # wx-config's output is a list of words
     x86_64-w64-mingw32-g++-posix -std=c++17 -O3 -DNDEBUG \
         -Wall -Wextra -Wshadow -Wnon-virtual-dtor \
         $("$toolkit/bin/wx-config" --prefix="$toolkit" --cxxflags) \

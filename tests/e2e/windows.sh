@@ -22,8 +22,8 @@ for tool in wine wineserver "$CC"; do
         fail "'$tool' is missing (Debian packages wine, wine64, gcc-mingw-w64-x86-64-posix)"
 done
 
-export WINEPREFIX=$(cd "$E2E_OUTPUT" && pwd)/wine
-export WINEDEBUG=-all
+WINEPREFIX=$(cd "$E2E_OUTPUT" && pwd)/wine
+export WINEPREFIX WINEDEBUG=-all
 # No dialogs offering to install Mono or Gecko.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # A wineserver left by an earlier run may sit on another display.
