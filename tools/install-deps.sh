@@ -7,6 +7,9 @@
 #                                  the locales that the language tests use
 #   tools/install-deps.sh fuzz     the above, clang with libFuzzer and the
 #                                  symboliser for its reports
+#   tools/install-deps.sh windows  make, CMake, the MinGW-w64 cross compiler,
+#                                  Wine, Xvfb, and what fetches and builds the
+#                                  toolkit's Debian sources for Windows
 # As root it installs them itself, else through sudo; without either it
 # says what to run as root and stops.
 set -euo pipefail
@@ -15,6 +18,9 @@ build=(g++ make cmake libwxgtk3.2-dev)
 test=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick tesseract-ocr locales
       fonts-dejavu-core)
 fuzz=(clang libclang-rt-14-dev llvm-14)
+windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev
+         wine wine64 dpkg-dev xz-utils autoconf automake libtool ca-certificates
+         xvfb xauth imagemagick)
 
 # The language tests switch between real locales; the toolkit calls a
 # language unknown when its locale is not installed.
@@ -24,7 +30,8 @@ case "${1:-build}" in
     build) wanted=("${build[@]}"); locales=() ;;
     test)  wanted=("${build[@]}" "${test[@]}"); locales=("${test_locales[@]}") ;;
     fuzz)  wanted=("${build[@]}" "${test[@]}" "${fuzz[@]}"); locales=("${test_locales[@]}") ;;
-    *) echo "usage: $0 build|test|fuzz" >&2; exit 2 ;;
+    windows) wanted=(make cmake "${windows[@]}"); locales=() ;;
+    *) echo "usage: $0 build|test|fuzz|windows" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -36,6 +36,11 @@ echo "== Fuzz targets, a few seconds each"
 (cd "$root/build-fuzz" && ctest --output-on-failure --no-tests=error) || status=1
 echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 (cd "$root/build-sanitize" && xvfb ctest --output-on-failure --no-tests=error) || status=1
+echo "== The Windows program under Wine, end to end"
+"$root/tools/build-windows.sh" >/dev/null &&
+    xvfb bash "$root/tests/e2e/windows.sh" "$root/build-windows/launcher.exe" \
+        "$root/launcher_data" "$root/build-windows/e2e-output" \
+        "$root/build/tests/e2e/xwin" || status=1
 
 echo "== Tests"
 cd "$root/build"

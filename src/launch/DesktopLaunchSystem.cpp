@@ -9,11 +9,14 @@
 #include "launch/LaunchTarget.h"
 #include "launch/ProcessStart.h"
 
+#include <wx/cmdline.h>
 #include <wx/mimetype.h>
 #include <wx/process.h>
 #include <wx/utils.h>
 
 #include <memory>
+
+#ifndef __WINDOWS__
 
 namespace
 {
@@ -24,6 +27,8 @@ const char DOCUMENT_PLACEHOLDER[] = "LauncherDocumentPlaceholder";
 
 } // anonymous namespace
 
+#endif // !__WINDOWS__
+
 wxOperatingSystemId DesktopLaunchSystem::GetOperatingSystemId() const
 {
     return GetRunningSystemId();
@@ -32,6 +37,17 @@ wxOperatingSystemId DesktopLaunchSystem::GetOperatingSystemId() const
 long DesktopLaunchSystem::StartDetached(const wxArrayString& args)
 {
     return StartDetachedProcess(args, GetOperatingSystemId());
+}
+
+long DesktopLaunchSystem::StartCommandLine(const wxString& commandLine)
+{
+#ifdef __WINDOWS__
+    return StartDetachedCommandLine(commandLine);
+#else
+    // Not asked for here; a command line is never handed to a shell.
+    return StartDetached(wxCmdLineParser::ConvertStringToArgs(
+                             commandLine, wxCMD_LINE_SPLIT_UNIX));
+#endif
 }
 
 bool DesktopLaunchSystem::ProcessExists(long pid)
@@ -55,7 +71,7 @@ void DesktopLaunchSystem::OpenInBrowser(const wxString& target)
 LaunchSystem::OpenCommandResult
 DesktopLaunchSystem::GetOpenCommand(const wxString& extension,
                                     const wxString& documentPath,
-                                    wxArrayString* args)
+                                    OpenCommand* command)
 {
     // The toolkit takes an empty extension for a mistake of ours; no file
     // type has one.
@@ -67,9 +83,16 @@ DesktopLaunchSystem::GetOpenCommand(const wxString& extension,
     if ( !fileType )
         return NO_FILE_TYPE;
 
-    const wxString command = fileType->GetOpenCommand(DOCUMENT_PLACEHOLDER);
-    *args = MakeOpenArguments(command, DOCUMENT_PLACEHOLDER, documentPath);
-    return args->empty() ? NO_OPEN_COMMAND : OPEN_COMMAND_FOUND;
+#ifdef __WINDOWS__
+    // The registry's command with the document put in by the toolkit: in
+    // place of %1 (or %L), quoted when its name has blanks and the command
+    // does not quote it already; behind the command when it names no place.
+    command->commandLine = fileType->GetOpenCommand(documentPath);
+#else
+    const wxString line = fileType->GetOpenCommand(DOCUMENT_PLACEHOLDER);
+    command->args = MakeOpenArguments(line, DOCUMENT_PLACEHOLDER, documentPath);
+#endif
+    return command->IsEmpty() ? NO_OPEN_COMMAND : OPEN_COMMAND_FOUND;
 }
 
 wxString DesktopLaunchSystem::FindEditor()

@@ -16,11 +16,12 @@ class DesktopLaunchSystem : public LaunchSystem
 public:
     virtual wxOperatingSystemId GetOperatingSystemId() const wxOVERRIDE;
     virtual long StartDetached(const wxArrayString& args) wxOVERRIDE;
+    virtual long StartCommandLine(const wxString& commandLine) wxOVERRIDE;
     virtual bool ProcessExists(long pid) wxOVERRIDE;
     virtual void OpenInBrowser(const wxString& target) wxOVERRIDE;
     virtual OpenCommandResult GetOpenCommand(const wxString& extension,
                                              const wxString& documentPath,
-                                             wxArrayString* args) wxOVERRIDE;
+                                             OpenCommand* command) wxOVERRIDE;
     virtual wxString FindEditor() wxOVERRIDE;
 };
 

@@ -93,9 +93,9 @@ bool LaunchDocument(LaunchSystem& system, const wxString& data,
         return false;
 
     const wxString extension = GetPathExtension(path);
-    wxArrayString args;
+    OpenCommand command;
     const LaunchSystem::OpenCommandResult found =
-        system.GetOpenCommand(extension, path, &args);
+        system.GetOpenCommand(extension, path, &command);
 
     if ( found == LaunchSystem::NO_FILE_TYPE &&
          WantsEditorFallback(system.GetOperatingSystemId(), extension) )
@@ -103,17 +103,20 @@ bool LaunchDocument(LaunchSystem& system, const wxString& data,
         const wxString editor = system.FindEditor();
         if ( wxFile::Exists(editor) )
         {
-            args.push_back(editor);
-            args.push_back(path);
+            command.args.push_back(editor);
+            command.args.push_back(path);
         }
     }
 
-    if ( args.empty() )
+    if ( command.IsEmpty() )
     {
         LogLocalisedError("unregistered_filetype", extension);
         return false;
     }
 
-    system.StartDetached(args);
+    if ( !command.commandLine.empty() )
+        system.StartCommandLine(command.commandLine);
+    else
+        system.StartDetached(command.args);
     return true;
 }

@@ -7,6 +7,8 @@
 #ifndef LAUNCHER_LAUNCH_LAUNCHSYSTEM_H
 #define LAUNCHER_LAUNCH_LAUNCHSYSTEM_H
 
+#include "launch/LaunchTarget.h"
+
 #include <wx/arrstr.h>
 #include <wx/platinfo.h>
 #include <wx/string.h>
@@ -24,6 +26,10 @@ public:
     // made.
     virtual long StartDetached(const wxArrayString& args) = 0;
 
+    // Starts a whole command line, as it is spelled, on its own in the same
+    // way. Only open commands from the Windows registry come here.
+    virtual long StartCommandLine(const wxString& commandLine) = 0;
+
     // Whether a process with the id exists on the system.
     virtual bool ProcessExists(long pid) = 0;
 
@@ -37,11 +43,11 @@ public:
         OPEN_COMMAND_FOUND
     };
 
-    // The arguments that open the document with the program registered for
-    // the extension.
+    // What opens the document with the program registered for the
+    // extension.
     virtual OpenCommandResult GetOpenCommand(const wxString& extension,
                                              const wxString& documentPath,
-                                             wxArrayString* args) = 0;
+                                             OpenCommand* command) = 0;
 
     // The first line that "which gedit" writes, empty when none.
     virtual wxString FindEditor() = 0;

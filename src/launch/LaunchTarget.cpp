@@ -82,13 +82,8 @@ wxArrayString MakeOpenArguments(const wxString& command,
                                 const wxString& placeholder,
                                 const wxString& documentPath)
 {
-#ifdef __WINDOWS__
-    const wxCmdLineSplitType splitType = wxCMD_LINE_SPLIT_DOS;
-#else
-    const wxCmdLineSplitType splitType = wxCMD_LINE_SPLIT_UNIX;
-#endif
-    wxArrayString args = wxCmdLineParser::ConvertStringToArgs(command,
-                                                              splitType);
+    wxArrayString args =
+        wxCmdLineParser::ConvertStringToArgs(command, wxCMD_LINE_SPLIT_UNIX);
     for ( size_t n = 0; n < args.size(); ++n )
         args[n].Replace(placeholder, documentPath, true);
     return args;

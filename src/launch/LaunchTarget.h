@@ -53,8 +53,21 @@ bool IsLinuxSystem(wxOperatingSystemId osId);
 // opened with the editor that "which gedit" names.
 bool WantsEditorFallback(wxOperatingSystemId osId, const wxString& extension);
 
-// The arguments of an open command line in which the document stands as the
-// placeholder: the command is split into words as the system's shell quotes
+// What opens a document: a list of arguments, the first naming the program,
+// or a whole command line. A command from the Windows registry is run as it
+// is spelled: its program may parse its command line in its own way (as
+// rundll32 does with "x.dll",Entry), which splitting and quoting it again
+// would change.
+struct OpenCommand
+{
+    wxArrayString args;
+    wxString commandLine;
+
+    bool IsEmpty() const { return args.empty() && commandLine.empty(); }
+};
+
+// The arguments of a Unix open command line in which the document stands as
+// the placeholder: the command is split into words as the shell quotes
 // them, but nothing in it is expanded or run, and the document goes in as
 // its own text wherever the placeholder stood. Empty when the command is.
 wxArrayString MakeOpenArguments(const wxString& command,

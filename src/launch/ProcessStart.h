@@ -18,6 +18,14 @@
 // has an id all the same).
 long StartDetachedProcess(const wxArrayString& args, wxOperatingSystemId osId);
 
+#ifdef __WINDOWS__
+
+// Starts a whole command line, as it is spelled, without waiting: the
+// system's own way, in which each program reads its command line itself.
+long StartDetachedCommandLine(const wxString& commandLine);
+
+#endif // __WINDOWS__
+
 #ifdef __UNIX__
 
 // Hands a local path or a web address to the default browser on Linux, so

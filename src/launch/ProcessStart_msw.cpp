@@ -26,3 +26,11 @@ long StartDetachedProcess(const wxArrayString& args,
 
     return wxExecute(&argv[0], wxEXEC_ASYNC);
 }
+
+long StartDetachedCommandLine(const wxString& commandLine)
+{
+    if ( commandLine.empty() )
+        return 0;
+
+    return wxExecute(commandLine, wxEXEC_ASYNC);
+}

@@ -24,11 +24,12 @@ public:
     virtual wxOperatingSystemId GetOperatingSystemId() const wxOVERRIDE
         { return wxOS_UNIX_LINUX; }
     virtual long StartDetached(const wxArrayString&) wxOVERRIDE { return 0; }
+    virtual long StartCommandLine(const wxString&) wxOVERRIDE { return 0; }
     virtual bool ProcessExists(long) wxOVERRIDE { return false; }
     virtual void OpenInBrowser(const wxString& target) wxOVERRIDE
         { opened.push_back(target); }
     virtual OpenCommandResult GetOpenCommand(const wxString&, const wxString&,
-                                             wxArrayString*) wxOVERRIDE
+                                             OpenCommand*) wxOVERRIDE
         { return NO_FILE_TYPE; }
     virtual wxString FindEditor() wxOVERRIDE { return wxString(); }
 };

@@ -151,6 +151,11 @@ public:
         m_running.insert(m_nextPid);
         return m_nextPid++;
     }
+    virtual long StartCommandLine(const wxString& commandLine) wxOVERRIDE
+    {
+        Note("start-line " + commandLine);
+        return m_real ? m_real->StartCommandLine(commandLine) : 0;
+    }
     virtual bool ProcessExists(long pid) wxOVERRIDE
     {
         Note(wxString::Format("exists %ld", pid));
@@ -164,15 +169,15 @@ public:
     }
     virtual OpenCommandResult GetOpenCommand(const wxString& extension,
                                              const wxString& documentPath,
-                                             wxArrayString* args) wxOVERRIDE
+                                             OpenCommand* command) wxOVERRIDE
     {
         Note("open-command " + extension + " " + documentPath);
         if ( m_hideFileTypes )
             return NO_FILE_TYPE;
         if ( m_real )
-            return m_real->GetOpenCommand(extension, documentPath, args);
+            return m_real->GetOpenCommand(extension, documentPath, command);
         if ( m_openResult == OPEN_COMMAND_FOUND )
-            *args = wxSplit("opener|" + documentPath, '|', '\0');
+            command->args = wxSplit("opener|" + documentPath, '|', '\0');
         return m_openResult;
     }
     virtual wxString FindEditor() wxOVERRIDE
