@@ -216,9 +216,14 @@ step_tests() {
     t0=$(now)
     root_command root /root "$minimal_path" /root/launcher -- tools/run-tests.sh
     timeout --kill-after=30 "$tests_limit" "${cmd[@]}" > "$log" 2>&1 < /dev/null || rc=$?
-    summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" |
+    # The summary of the last ctest run, read from its "Test project" line
+    # on: a run that found no tests prints none, and an earlier run's must
+    # not stand in for it.
+    summary=$(awk '/^Test project / { last = "" } { last = last $0 "\n" }
+                   END { printf "%s", last }' "$log" |
+              grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+|No tests were found' |
               tail -n 1 || true)
-    note="${summary:-no ctest summary}; $(grep -cE '^[0-9]+% tests passed' "$log" || true) ctest runs; $log"
+    note="last ctest run: ${summary:-no summary}; $(grep -c '^Test project ' "$log" || true) ctest runs; $log"
     if (( rc == 0 )) && [[ $summary =~ ^100%\ tests\ passed,\ 0\ tests\ failed\ out\ of\ ([0-9]+) ]] &&
        (( BASH_REMATCH[1] > 0 )); then
         record "$name" "$(seconds_since "$t0")" "$rc" PASS "$note"
@@ -486,6 +491,20 @@ fi
         printf '%-14s %8s %6s  %-5s %s\n' "$step" - - FAIL "did not run; see the logs of its check"
         failed=1
     done
+    # What went wrong, in a few lines a step, so that the report stands on
+    # its own.
+    while IFS=$'\t' read -r step secs rc verdict note; do
+        [[ $verdict == PASS ]] && continue
+        echo
+        echo "-- $step, from $out/$step.log:"
+        if [[ $step == tests* ]] && grep -q 'The following tests FAILED' "$out/$step.log"; then
+            grep -E '^(== |Test project |[0-9]+% tests passed|No tests were found|The following tests FAILED|[[:space:]]+[0-9]+ - )' \
+                "$out/$step.log" | head -n 60
+        else
+            tail -n 15 "$out/$step.log"
+        fi
+    done < "$out/results.tsv"
+    echo
     echo "Logs and screenshots: $out"
     (( failed )) && echo "RESULT: FAIL" || echo "RESULT: PASS"
 } | tee "$out/report.txt"
