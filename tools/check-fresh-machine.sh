@@ -20,9 +20,13 @@
 # debootstrap of bookworm (kept in /var/cache/launcher-fresh-root/, made once)
 # with a fresh clone of the project, in namespaces of its own:
 #   order      tools/run-launcher.sh as root, its window closed as a window
-#              manager would, then tools/run-tests.sh in the same checkout
+#              manager would, then tools/run-tests.sh in the same checkout,
+#              then tools/run-launcher.sh once more without a display: it
+#              must say so itself
 #   no-root    tools/run-launcher.sh as a user who has neither root nor sudo:
-#              it must stop at once with one line saying what root must run
+#              it must stop at once with one line saying what root must run;
+#              root runs that line, and the user's second try must open the
+#              window
 #   reverse    (with --reverse) tools/run-tests.sh, then tools/run-launcher.sh
 # Every command runs with LANG, LC_ALL and LANGUAGE unset and an environment
 # that holds little more than PATH, HOME and TERM, as on a container or a
@@ -271,6 +275,20 @@ step_no_root() {
     step_launcher "$name-again" user /home/user "$user_path" /home/user/launcher
 }
 
+# The launcher command where there is no display, after a build: it must
+# end saying so itself, not with the toolkit's own error.
+step_no_display() {
+    local name=$1 log="$FRESH_OUT/$1.log" t0 rc=0 verdict=FAIL
+    t0=$(now)
+    root_command root /root "$minimal_path" /root/launcher -- tools/run-launcher.sh
+    timeout --kill-after=10 "$no_root_limit" "${cmd[@]}" > "$log" 2>&1 < /dev/null || rc=$?
+    if (( rc != 0 )) && tail -n 1 "$log" | grep -qi 'display' &&
+       ! grep -qi 'gtk' "$log"; then
+        verdict=PASS
+    fi
+    record "$name" "$(seconds_since "$t0")" "$rc" "$verdict" "last line: $(tail -n 1 "$log")"
+}
+
 inside() {
     wait_for_network
     mount_root "$FRESH_ROOT"
@@ -279,6 +297,7 @@ inside() {
     for step in "$@"; do
         case $step in
             no-root)   step_no_root "$step" ;;
+            no-display) step_no_display "$step" ;;
             launcher*) step_launcher "$step" ;;
             tests*)    step_tests "$step" ;;
         esac
@@ -479,7 +498,7 @@ if wanted no-root; then
     run_check no-root no-root; expected+=(no-root no-root-root no-root-again)
 fi
 if wanted order; then
-    run_check order launcher tests; expected+=(launcher tests)
+    run_check order launcher tests no-display; expected+=(launcher tests no-display)
 fi
 if (( reverse )) || [[ $only == reverse ]]; then
     run_check reverse tests-first launcher-after; expected+=(tests-first launcher-after)
