@@ -44,6 +44,7 @@ self=$(readlink -f "${BASH_SOURCE[0]}")
 launcher_window_limit=2400
 tests_limit=5400
 no_root_limit=300
+install_limit=1800
 
 # The X server this script starts for the launcher; xvfb-run inside the root
 # picks its own number (from 99 up), which this one stays clear of.
@@ -264,7 +265,7 @@ step_no_root() {
     line=${line%.}
     t0=$(now); rc=0
     root_command root /root "$minimal_path" / -- /bin/bash -c "$line"
-    timeout --kill-after=30 "$no_root_limit" "${cmd[@]}" \
+    timeout --kill-after=30 "$install_limit" "${cmd[@]}" \
         > "$FRESH_OUT/$name-root.log" 2>&1 < /dev/null || rc=$?
     if (( rc == 0 )); then
         record "$name-root" "$(seconds_since "$t0")" "$rc" PASS "root ran: $line"
