@@ -9,6 +9,10 @@
 #       cmake/mingw-w64-x86_64.cmake ...
 #   wine_env_stop                  # the wineserver, then Xvfb
 #
+# A prefix serves one session at a time: give each script its own folder
+# (the first start makes it, in some seconds; later ones reuse it). The
+# display is a free one that Xvfb picks, so sessions may run side by side.
+#
 # Two things make it work:
 # - Xvfb starts before any Wine command: Wine stays on the display that its
 #   wineserver first saw.
