@@ -45,9 +45,15 @@ TEST(DataFolders, ChooseStringsPathFollowsTheLanguageRule)
           "", "launcher_data/en" },
         { "no launcher_data at all", { "other/en/strings.xml" },
           "fr_FR", "launcher_data/en" },
-        { "folder names are case-sensitive", { "launcher_data/FR/strings.xml",
-                                               "launcher_data/fr_fr/strings.xml" },
+        { "folder names in another letter case", {
+              "launcher_data/FR/strings.xml", "launcher_data/fr_fr/strings.xml" },
+#ifdef __WINDOWS__
+          // Windows' file names ignore the letter case; the path keeps the
+          // locale's spelling.
+          "fr_FR", "launcher_data/fr_FR" },
+#else
           "fr_FR", "launcher_data/en" },
+#endif
     };
 
     for ( const auto& c : cases )
@@ -85,9 +91,22 @@ TEST(DataFolders, PathsAreJoinedAsGiven)
 
 TEST(DataFolders, BaseDirIsTheExecutablesFolderWithoutTrailingSeparator)
 {
+#ifdef __WINDOWS__
+    // The drive stays, and the separators are Windows' own whichever were
+    // written.
+    EXPECT_EQ("C:\\opt\\launcher",
+              BaseDirFromExecutable("C:\\opt\\launcher\\launcher.exe"));
+    EXPECT_EQ("C:\\a b\\c", BaseDirFromExecutable("C:/a b/c/launcher.exe"));
+    EXPECT_EQ("D:\\opt\\x\\..",
+              BaseDirFromExecutable("D:\\opt\\x\\..\\launcher.exe"));
+    EXPECT_EQ("C:\\", BaseDirFromExecutable("C:\\launcher.exe"));
+    EXPECT_EQ("bin", BaseDirFromExecutable("bin\\launcher.exe"));
+    EXPECT_EQ("", BaseDirFromExecutable("launcher.exe"));
+#else
     EXPECT_EQ("/opt/launcher", BaseDirFromExecutable("/opt/launcher/launcher"));
     EXPECT_EQ("/a b/c", BaseDirFromExecutable("/a b/c/launcher"));
     EXPECT_EQ("/opt/x/..", BaseDirFromExecutable("/opt/x/../launcher"));
     EXPECT_EQ("bin", BaseDirFromExecutable("bin/launcher"));
     EXPECT_EQ("", BaseDirFromExecutable("launcher"));
+#endif
 }

@@ -68,6 +68,33 @@ TEST(LaunchTarget, AddressKindAndSchemeByExactPrefix)
 
 TEST(LaunchTarget, RelativeTargetsResolveAgainstTheLanguageFolder)
 {
+#ifdef __WINDOWS__
+    // The language folder as the launcher makes it there: the drive and
+    // "\\" up to the base folder, "/" after it. The result has Windows'
+    // separators throughout.
+    const wxString dir = "C:\\base/launcher_data/en";
+    const wxString native = "C:\\base\\launcher_data\\en";
+    const std::pair<const char*, wxString> cases[] =
+    {
+        { "bin/app", native + "\\bin\\app" },
+        { "my documents\\a b.txt", native + "\\my documents\\a b.txt" },
+        { "./a/./b", native + "\\a\\b" },
+        { "a\\..\\b", native + "\\b" },
+        { "../shared/x.pdf", "C:\\base\\launcher_data\\shared\\x.pdf" },
+        { "../../x", "C:\\base\\x" },
+        // "~" is a name like any other there.
+        { "~/x", native + "\\~\\x" },
+        // Absolute targets keep every part as written.
+        { "D:\\abs\\.\\x\\..\\y", "D:\\abs\\.\\x\\..\\y" },
+        { "C:/opt/app", "C:\\opt\\app" },
+    };
+    for ( const auto& c : cases )
+        EXPECT_EQ(c.second, ResolveTargetPath(c.first, dir)) << c.first;
+
+    // The language folder of an empty language name ends in "/".
+    EXPECT_EQ("C:\\base\\launcher_data\\a.txt",
+              ResolveTargetPath("a.txt", "C:\\base/launcher_data/"));
+#else
     const wxString dir = "/base/launcher_data/en";
     const std::pair<const char*, wxString> cases[] =
     {
@@ -94,6 +121,7 @@ TEST(LaunchTarget, RelativeTargetsResolveAgainstTheLanguageFolder)
     for ( const char* unresolvable : { "~launcher-no-such-user/prog.sh",
                                        "~launcher-no-such-user/../x" } )
         EXPECT_EQ("", ResolveTargetPath(unresolvable, dir)) << unresolvable;
+#endif
 }
 
 TEST(LaunchTarget, ExtensionsAndTheEditorFallback)
@@ -126,9 +154,11 @@ TEST(LaunchTarget, TheDocumentIsAlwaysOneArgumentAsWritten)
         { "xdg-open LauncherDocumentPlaceholder", { "xdg-open", "DOC" } },
         { "\"/opt/my editor/bin\" --flag LauncherDocumentPlaceholder",
           { "/opt/my editor/bin", "--flag", "DOC" } },
-        { "gedit 'LauncherDocumentPlaceholder'", { "gedit", "DOC" } },
         { "app \"LauncherDocumentPlaceholder\" -x", { "app", "DOC", "-x" } },
         { "app --file=LauncherDocumentPlaceholder", { "app", "--file=DOC" } },
+        // Only Linux commands are split; Windows runs its registry's
+        // command lines as they are spelled.
+        { "gedit 'LauncherDocumentPlaceholder'", { "gedit", "DOC" } },
         { "sh -c 'echo $HOME `id`' LauncherDocumentPlaceholder",
           { "sh", "-c", "echo $HOME `id`", "DOC" } },
         { "viewer   LauncherDocumentPlaceholder  ", { "viewer", "DOC" } },

@@ -77,7 +77,7 @@ private:
     mutable size_t m_longest;
 };
 
-const FixedMeasurer FIXED;
+const FixedMeasurer FIXED_SIZE;
 const OddMeasurer NO_EXTENTS([](long) { return 0; });
 const OddMeasurer FLAT_EXTENTS([](long n) { return n; }, true);
 
@@ -132,7 +132,7 @@ TEST(TextFit, Shortening)
         { "", 100, "" }, { "", 0, "" }, { "", INT_MIN, "" },
     };
     for ( const auto& c : cases )
-        EXPECT_EQ(c.expected, FitTextToWidth(FIXED, c.text, c.width))
+        EXPECT_EQ(c.expected, FitTextToWidth(FIXED_SIZE, c.text, c.width))
             << c.text << " to " << c.width;
 
     // Extents that are missing, flat, too few or too many.
@@ -177,7 +177,7 @@ TEST(TextFit, Wrapping)
         { "", 60, 100, { } },
     };
     for ( const auto& c : cases )
-        EXPECT_EQ(c.expected, Wrap(FIXED, c.text, c.width, c.height))
+        EXPECT_EQ(c.expected, Wrap(FIXED_SIZE, c.text, c.width, c.height))
             << '"' << c.text << "\" to " << c.width << " x " << c.height;
 
     // Lines without height cannot be counted into any height.
@@ -204,12 +204,12 @@ TEST(TextFit, HostileTextsStayBounded)
     wxString words;
     for ( int n = 0; n < 12500; ++n )
         words += "abc ";
-    EXPECT_EQ(Lines(5, wxString('x', 35)), Wrap(FIXED, longWord, 365, 100));
+    EXPECT_EQ(Lines(5, wxString('x', 35)), Wrap(FIXED_SIZE, longWord, 365, 100));
     EXPECT_EQ(Lines(3, "abc abc abc abc abc abc abc abc abc "),
-              Wrap(FIXED, words, 365, 60));
-    EXPECT_EQ(wxString('x', 32) + "...", FitTextToWidth(FIXED, longWord, 395));
+              Wrap(FIXED_SIZE, words, 365, 60));
+    EXPECT_EQ(wxString('x', 32) + "...", FitTextToWidth(FIXED_SIZE, longWord, 395));
     EXPECT_EQ("abc abc abc abc abc abc abc abc ...",
-              FitTextToWidth(FIXED, words, 395));
+              FitTextToWidth(FIXED_SIZE, words, 395));
 
     // Too wide for the font library to measure whole, and too long to be
     // measured whole at every paint.
@@ -233,7 +233,7 @@ TEST(TextFit, HostileTextsStayBounded)
         "\xF0\x9F\x98\x80\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9 ",
     };
     const OddMeasurer more([](long n) { return n + 7; });
-    const TextMeasurer* const measurers[] = { &FIXED, &NO_EXTENTS, &more };
+    const TextMeasurer* const measurers[] = { &FIXED_SIZE, &NO_EXTENTS, &more };
     for ( const char* sample : samples )
     {
         wxString text;

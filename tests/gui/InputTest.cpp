@@ -272,11 +272,11 @@ TEST(PanelOnScreen, SelectionChangeRepaintsTheWindow)
         const wxImage render = RenderPanel(panel);
         return SamePixels(render, shown(), [&render](int x, int y)
         {
-            const wxRect near = wxRect(x - 2, y - 2, 5, 5)
+            const wxRect around = wxRect(x - 2, y - 2, 5, 5)
                                     .Intersect(wxRect(render.GetSize()));
-            return CountPixels(render, near, [](const wxColour& c)
+            return CountPixels(render, around, [](const wxColour& c)
                 { return c == BACKGROUND_COLOUR || c == HIGHLIGHT_COLOUR ||
-                         c == DIVIDER_COLOUR; }) < near.width * near.height;
+                         c == DIVIDER_COLOUR; }) < around.width * around.height;
         });
     };
 

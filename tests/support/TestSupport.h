@@ -28,6 +28,9 @@
 
 #include <stdlib.h>
 #include <sys/stat.h>
+#ifdef __WINDOWS__
+    #include <direct.h>
+#endif
 
 // One message that reached the toolkit's log.
 struct LoggedMessage
@@ -73,12 +76,27 @@ class TempDir
 public:
     TempDir()
     {
+#ifdef __UNIX__
         wxString base;
         if ( !wxGetEnv("TMPDIR", &base) || base.empty() )
             base = "/tmp";
         std::string pattern = (base + "/launcher-test-XXXXXX").ToStdString();
         if ( mkdtemp(&pattern[0]) )
             m_path = wxString::FromUTF8(pattern.c_str());
+#else
+        // No mkdtemp here: making the folder fails when the name is taken,
+        // so the first name that is made is ours alone.
+        const wxString base = wxFileName::GetTempDir();
+        static unsigned long s_serial = 0;
+        for ( int attempt = 0; attempt < 100 && m_path.empty(); ++attempt )
+        {
+            const wxString path = wxString::Format("%s\\launcher-test-%lu-%lu",
+                                                   base, wxGetProcessId(),
+                                                   ++s_serial);
+            if ( _wmkdir(path.wc_str()) == 0 )
+                m_path = path;
+        }
+#endif
     }
     ~TempDir()
     {
@@ -102,8 +120,13 @@ public:
                           wxPATH_MKDIR_FULL);
         std::ofstream(path.fn_str(), std::ios::binary) << content;
         EXPECT_TRUE(wxFileName::FileExists(path)) << "cannot write " << path;
+#ifdef __UNIX__
         if ( executable )
             chmod(path.fn_str(), 0755);
+#else
+        // A program is one by its name there, not by a permission.
+        wxUnusedVar(executable);
+#endif
         return path;
     }
 
