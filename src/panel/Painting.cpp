@@ -131,19 +131,50 @@ const wxString& LauncherPanel::GetBodyText(int selection,
     return welcome;
 }
 
+namespace
+{
+
+// Where a text drawn at the position covers. Some systems measure a text
+// that holds line feeds as one line and yet draw all of its lines.
+wxRect GetDrawnBox(wxDC& dc, const wxString& text, const wxPoint& position)
+{
+    wxCoord width = 0, height = 0;
+    dc.GetMultiLineTextExtent(text, &width, &height);
+    return wxRect(position, wxSize(width, height));
+}
+
+} // anonymous namespace
+
 std::vector<wxRect> LauncherPanel::GetColumnTextBoxes(wxDC& dc, int selection)
 {
     const wxSize client = GetClientSize();
     wxString welcome;
     dc.SetFont(m_headingFont);
-    const wxRect heading = PlaceHeading(DCTextMeasurer(dc),
-                                        GetHeadingText(selection, welcome),
-                                        client).box;
+    const PlacedText heading = PlaceHeading(DCTextMeasurer(dc),
+                                            GetHeadingText(selection, welcome),
+                                            client);
     // The body's lines start in its area and reach at most to the bottom
     // and the right edge of the window, line feeds or not; only the ink
     // around their starts, which the margin takes, can reach out of it.
     // Wrapping the body again here would double the cost of a change.
-    return { heading, GetBodyArea(client) };
+    std::vector<wxRect> boxes = { heading.box, GetBodyArea(client) };
+    if ( !heading.lines.empty() )
+        boxes.push_back(GetDrawnBox(dc, heading.lines[0],
+                                    heading.positions[0]));
+
+    // The entry's label is drawn where its one-line height puts it.
+    if ( selection >= 0 && selection < m_entryCount )
+    {
+        const LaunchEntry& entry = m_entries[selection];
+        dc.SetFont(m_labelFont);
+        const wxString label = FitTextToWidth(dc, entry.label,
+                                              GetLabelLimit(entry, client.x));
+        int width = 0, height = 0;
+        dc.GetTextExtent(label, &width, &height);
+        boxes.push_back(GetDrawnBox(dc, label, entry.rect.GetPosition() +
+                                    GetLabelOffset(entry, height)));
+    }
+    return boxes;
 }
 
 void LauncherPanel::OnPaint(wxPaintEvent& WXUNUSED(event))
