@@ -76,51 +76,6 @@ std::string LargeStringsXml(int strings, int options)
     return xml.str();
 }
 
-// Wrapping as it was first written: the remaining text measured whole at
-// every line. The figures compare its cost and its lines with WrapText's.
-wxArrayString WrapMeasuringWhole(const wxDC& dc, const wxString& text,
-                                 int maxWidth, int maxHeight)
-{
-    wxArrayString lines;
-    wxString remaining = text;
-    wxCoord width = 0, lineHeight = 0;
-    dc.GetTextExtent(remaining, &width, &lineHeight);
-    const int budget = lineHeight > 0 ? maxHeight / lineHeight : 0;
-    wxArrayInt widths;
-    for ( int pass = 0; pass < budget; ++pass )
-    {
-        if ( width <= maxWidth )
-        {
-            lines.Add(remaining);
-            break;
-        }
-        widths.Empty();
-        dc.GetPartialTextExtents(remaining, widths);
-        int j = 0;
-        while ( j < int(widths.size()) && widths[j] <= maxWidth )
-            ++j;
-        if ( j == int(widths.size()) )
-        {
-            lines.Add(remaining);
-            break;
-        }
-        int cut = j - 1;
-        for ( int p = j - 1; p >= 1; --p )
-        {
-            if ( remaining[p] == ' ' )
-            {
-                cut = p + 1;
-                break;
-            }
-        }
-        cut = std::max(cut, 1);
-        lines.Add(remaining.Left(cut));
-        remaining = remaining.Mid(cut);
-        dc.GetTextExtent(remaining, &width, NULL);
-    }
-    return lines;
-}
-
 // The sentences repeated until the text has this many characters.
 wxString RepeatText(const char* sentence, size_t length)
 {

@@ -33,49 +33,6 @@ wxString RepeatText(const char* const sentences[], size_t count, size_t length)
     return text.Left(length);
 }
 
-// Wrapping plainly as described: the remaining text measured whole at
-// every line. The fitting must give the same lines, only faster.
-wxArrayString WrapMeasuringWhole(const wxDC& dc, wxString remaining,
-                                 int maxWidth, int maxHeight)
-{
-    wxArrayString lines;
-    wxCoord width = 0, lineHeight = 0;
-    dc.GetTextExtent(remaining, &width, &lineHeight);
-    for ( int pass = 0; lineHeight > 0 && pass < maxHeight / lineHeight;
-          ++pass )
-    {
-        if ( width <= maxWidth )
-        {
-            lines.Add(remaining);
-            break;
-        }
-        wxArrayInt widths;
-        dc.GetPartialTextExtents(remaining, widths);
-        int j = 0;
-        while ( j < int(widths.size()) && widths[j] <= maxWidth )
-            ++j;
-        if ( j == int(widths.size()) )
-        {
-            lines.Add(remaining);
-            break;
-        }
-        int cut = j - 1;
-        for ( int p = j - 1; p >= 1; --p )
-        {
-            if ( remaining[p] == ' ' )
-            {
-                cut = p + 1;
-                break;
-            }
-        }
-        cut = wxMax(cut, 1);
-        lines.Add(remaining.Left(cut));
-        remaining = remaining.Mid(cut);
-        dc.GetTextExtent(remaining, &width, NULL);
-    }
-    return lines;
-}
-
 wxString FitMeasuringWhole(const wxDC& dc, const wxString& text, int maxWidth)
 {
     if ( dc.GetTextExtent(text).x <= maxWidth )
